@@ -1,0 +1,38 @@
+#pragma once
+// Which groups, components and elements take part in the assessment.
+#include <array>
+
+#include "building/ProjectState.h"
+
+namespace kelca {
+
+constexpr int kMaxGroupComponents = 101;  // component slots 0..100
+constexpr int kMaxComponentElements = 20;
+constexpr int kElementSlots = 21;         // element slots 0..20
+
+template <int Groups>
+struct TypeSelection {
+  std::array<float, Groups> GrpSel{};                                          // 1 All, 0.5 Some, 0 None
+  std::array<std::array<float, kMaxGroupComponents>, Groups> CompSel{};        // 1, 0.5, 0
+  std::array<std::array<std::array<bool, kElementSlots>, kMaxGroupComponents>, Groups> ElmSel{};
+};
+
+struct SelectionTables {
+  TypeSelection<kMaxFdnGroups> Fdn;
+  TypeSelection<kMaxFlrGroups> Flr;
+  TypeSelection<kMaxSerGroups> Ser;
+  int FdnSkip = 0;  // "Skip All" flags: 0 unchecked, 1 checked
+  int FlrSkip = 0;
+  int SerSkip = 0;
+};
+
+// Group type codes as written in group files.
+enum GroupType : int { kFoundation = 100, kFloor = 200, kServices = 300 };
+
+// mode 0 selects every slot, any other mode clears every slot.
+void ResetAllSel(SelectionTables& sel);
+void ResetTypeSel(SelectionTables& sel, int grpType, int mode);
+void ResetGroupSel(SelectionTables& sel, int grpType, int g, int mode);
+void ResetCompSel(SelectionTables& sel, int grpType, int g, int c, int mode);
+
+}  // namespace kelca

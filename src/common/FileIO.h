@@ -1,0 +1,22 @@
+#pragma once
+// Whole-file reading, and writing that replaces a file only once the new
+// content is completely on disk (temporary file beside it, then rename).
+#include <cstddef>
+#include <string>
+
+#include "common/Status.h"
+
+namespace kelca {
+
+// A planned failure for tests: the write stops after this many bytes.
+struct WriteFault {
+  size_t failAfterBytes = 0;
+};
+
+Status ReadFileBytes(const std::string& path, std::string& bytes);
+// Writes content to path; on any failure the previous file is left untouched.
+Status ReplaceFile(const std::string& path, const std::string& content, const WriteFault* fault = nullptr);
+Status MakeFolder(const std::string& path);
+bool RemoveFileIfPresent(const std::string& path);
+
+}  // namespace kelca

@@ -1,0 +1,79 @@
+#include "common/Paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace kelca {
+namespace fs = std::filesystem;
+
+namespace {
+size_t LastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+}  // namespace
+
+std::string FolderOf(std::string_view path) {
+  const size_t cut = LastSeparator(path);
+  return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+}
+
+std::string FileNameOf(std::string_view path) {
+  const size_t cut = LastSeparator(path);
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string ToNativeSeparators(std::string_view path) {
+  std::string native(path);
+  std::replace(native.begin(), native.end(), '\\', '/');
+  return native;
+}
+
+std::string WithTrailingSlash(std::string_view folder) {
+  std::string result(folder);
+  if (!result.empty() && result.back() != '/' && result.back() != '\\') result += '/';
+  return result;
+}
+
+bool IsAbsolutePath(std::string_view path) { return !path.empty() && (path[0] == '/' || path[0] == '\\'); }
+
+std::string ResolvePath(std::string_view folder, std::string_view name) {
+  const std::string native = ToNativeSeparators(name);
+  if (IsAbsolutePath(native) || folder.empty()) return native;
+  return WithTrailingSlash(folder) + native;
+}
+
+std::string ReplaceLastThree(std::string_view path, std::string_view replacement) {
+  const size_t keep = path.size() >= 3 ? path.size() - 3 : 0;
+  return std::string(path.substr(0, keep)) + std::string(replacement);
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+bool FolderExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(path, ec);
+}
+
+std::string FindExistingFile(const std::string& path) {
+  if (path.empty() || FileExists(path)) return path;
+  const std::string folder = FolderOf(path);
+  const std::string name = FileNameOf(path);
+  std::error_code ec;
+  fs::directory_iterator it(folder.empty() ? "." : folder, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string candidate = it->path().filename().string();
+    if (SameIgnoringCase(candidate, name) && it->is_regular_file(ec)) return folder + candidate;
+  }
+  return path;
+}
+
+}  // namespace kelca

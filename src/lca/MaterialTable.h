@@ -1,0 +1,45 @@
+#pragma once
+// The material LCIA database in memory, and where the database and its
+// element libraries live.
+#include <array>
+#include <string>
+
+#include "common/Status.h"
+
+namespace kelca {
+
+constexpr int kMaterialRows = 511;   // rows 0..510, section heads included
+constexpr int kMaxMaterialNo = 510;  // material numbers 0..510
+constexpr int kElectricityMat = 501;
+constexpr int kTownGasMat = 502;
+constexpr int kImpactCategories = 10;
+
+struct MaterialTable {
+  std::array<int, kMaterialRows> MatNo{};  // in a section-head row: the section's material count
+  std::array<std::string, kMaterialRows> MatName, MatUnit;
+  std::array<std::array<float, 3>, kMaterialRows> MatProp{};  // density, conductivity, specific heat
+  std::array<std::array<float, kImpactCategories>, kMaterialRows> MatImpact{};
+  std::array<float, kMaterialRows> MatEnergy{};
+  std::array<float, kMaterialRows> MatCost{};
+  std::array<std::array<float, kImpactCategories>, kMaterialRows> MatWasteImpact{};
+  std::array<int, kMaxMaterialNo + 1> MatRowOf{};  // row of a material number; 0 when none
+};
+
+// Where the database and the five element libraries are. Folders end in "/".
+struct DbLocations {
+  std::string LcaDbFolder;  // empty while no database is loaded
+  std::string LcaIdbFile, LcaIlfFile;
+  std::string FoundLibFolder, FoundLibFile;
+  std::string FabricLibFolder, FabricLibFile;
+  std::string ContentsLibFolder, ContentsLibFile;
+  std::string MechLibFolder, MechLibFile;
+  std::string ElecLibFolder, ElecLibFile;
+};
+
+// Loads the ".ILF" and then the ".IDB" file, aligned by position. On failure
+// the rows read so far stay and the status names the file and the fault.
+Status LoadMaterialDatabase(const std::string& ilfPath, const std::string& idbPath, MaterialTable& table);
+// Sets the ten library folder and file names from LcaDbFolder.
+void SetLibraryLocations(DbLocations& db);
+
+}  // namespace kelca

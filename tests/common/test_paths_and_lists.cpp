@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "common/ListEditing.h"
+#include "common/Paths.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+
+TEST(Paths, FolderAndFileNameSplitAtEitherSeparator) {
+  EXPECT_EQ(FolderOf("/home/u/proj/OFFICE.PRJ"), "/home/u/proj/");
+  EXPECT_EQ(FileNameOf("/home/u/proj/OFFICE.PRJ"), "OFFICE.PRJ");
+  EXPECT_EQ(FolderOf("C:\\LCA\\proj\\G1.FLR"), "C:\\LCA\\proj\\");
+  EXPECT_EQ(FileNameOf("C:\\LCA\\proj\\G1.FLR"), "G1.FLR");
+  EXPECT_EQ(FolderOf("G1.FLR"), "");
+  EXPECT_EQ(FileNameOf("G1.FLR"), "G1.FLR");
+  EXPECT_EQ(FileNameOf("dir/"), "");
+}
+
+TEST(Paths, ResolveAndReplaceExtension) {
+  EXPECT_EQ(ResolvePath("/p/", "G1.FLR"), "/p/G1.FLR");
+  EXPECT_EQ(ResolvePath("/p", "Ch1\\Ch1Slides.txt"), "/p/Ch1/Ch1Slides.txt");
+  EXPECT_EQ(ResolvePath("/p/", "/abs/X.TXT"), "/abs/X.TXT");
+  EXPECT_EQ(ResolvePath("", "X.TXT"), "X.TXT");
+  EXPECT_EQ(ReplaceLastThree("/p/OFFICE.PRJ", "ECI"), "/p/OFFICE.ECI");
+  EXPECT_EQ(ReplaceLastThree("AB", "ECI"), "ECI");
+  EXPECT_EQ(WithTrailingSlash("/p"), "/p/");
+  EXPECT_EQ(WithTrailingSlash("/p/"), "/p/");
+}
+
+TEST(Paths, CaseInsensitiveFallbackFindsFileInSameFolder) {
+  kelca::testing::TempFolder tmp;
+  tmp.Write("MATLCIA.IDB", "x");
+  EXPECT_EQ(FindExistingFile(tmp.File("matlcia.idb")), tmp.File("MATLCIA.IDB"));
+  EXPECT_EQ(FindExistingFile(tmp.File("MATLCIA.IDB")), tmp.File("MATLCIA.IDB"));
+  EXPECT_EQ(FindExistingFile(tmp.File("OTHER.IDB")), tmp.File("OTHER.IDB"));
+  EXPECT_EQ(FindExistingFile(tmp.File("nofolder/x")), tmp.File("nofolder/x"));
+}
+
+TEST(ListEditing, InsertAfterPickedLineWithinBound) {
+  int count = 2;
+  std::array<std::string, 4> names{"a", "b"};
+  std::array<float, 4> qty{1, 2};
+  EXPECT_EQ(list::InsertAfter(count, 4, 0, names, qty), 1);
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(names[0], "a");
+  EXPECT_EQ(names[1], "");
+  EXPECT_EQ(names[2], "b");
+  EXPECT_EQ(qty[2], 2);
+  EXPECT_EQ(list::InsertAfter(count, 4, -1, names, qty), 3);  // nothing picked: at the end
+  EXPECT_EQ(list::InsertAfter(count, 4, 0, names, qty), -1);  // full
+  EXPECT_EQ(count, 4);
+}
+
+TEST(ListEditing, DeleteShiftsUpAndClearsLastSlot) {
+  int count = 3;
+  std::array<std::string, 3> names{"a", "b", "c"};
+  EXPECT_TRUE(list::DeleteAt(count, 0, names));
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(names[0], "b");
+  EXPECT_EQ(names[1], "c");
+  EXPECT_EQ(names[2], "");
+  EXPECT_FALSE(list::DeleteAt(count, 2, names));
+  EXPECT_FALSE(list::DeleteAt(count, -1, names));
+}
+
+TEST(ListEditing, MoveUpAndDownStayInsideTheList) {
+  std::array<int, 5> v{1, 2, 3, 0, 0};
+  std::array<std::string, 5> s{"x", "y", "z"};
+  EXPECT_FALSE(list::MoveUp(3, 0, v, s));
+  EXPECT_TRUE(list::MoveUp(3, 2, v, s));
+  EXPECT_EQ(v[1], 3);
+  EXPECT_EQ(s[1], "z");
+  EXPECT_FALSE(list::MoveDown(3, 2, v, s));  // the last used entry does not move into an empty slot
+  EXPECT_TRUE(list::MoveDown(3, 0, v, s));
+  EXPECT_EQ(v[0], 3);
+  EXPECT_EQ(v[1], 1);
+}

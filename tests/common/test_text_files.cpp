@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "common/TextReader.h"
+#include "common/TextWriter.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using kelca::testing::TempFolder;
+
+TEST(TextWriter, WriteFormOfOneLine) {
+  TextWriter w;
+  w.Line("name", 2.5f, 3, std::string("say \"hi\""));
+  w.Line(1e-5f);
+  EXPECT_EQ(w.Text(), "\"name\",2.5,3,\"say 'hi'\"\r\n1E-05\r\n");
+}
+
+TEST(TextReader, ReadsFieldsAcrossCommasAndLineEnds) {
+  TextReader r("T.TXT", "\"a, b\",1.5\r\n  7 , \"x\"\n-2\n");
+  std::string s, x;
+  float f = 0;
+  int i = 0, j = 0;
+  ASSERT_TRUE(r.ReadString(s));
+  ASSERT_TRUE(r.ReadSingle(f));
+  ASSERT_TRUE(r.ReadInt(i));
+  ASSERT_TRUE(r.ReadString(x));
+  ASSERT_TRUE(r.ReadInt(j));
+  EXPECT_EQ(s, "a, b");
+  EXPECT_FLOAT_EQ(f, 1.5f);
+  EXPECT_EQ(i, 7);
+  EXPECT_EQ(x, "x");
+  EXPECT_EQ(j, -2);
+  EXPECT_TRUE(r.AtEnd());
+  EXPECT_FALSE(r.Failed());
+}
+
+TEST(TextReader, UnquotedStringsAreTrimmedAndEmptyFieldsAllowed) {
+  TextReader r("T.TXT", "  plain text  ,,\"\"\r\n");
+  std::string a, b, c;
+  ASSERT_TRUE(r.ReadString(a));
+  ASSERT_TRUE(r.ReadString(b));
+  ASSERT_TRUE(r.ReadString(c));
+  EXPECT_EQ(a, "plain text");
+  EXPECT_EQ(b, "");
+  EXPECT_EQ(c, "");
+}
+
+TEST(TextReader, FailuresNameTheFileAndLineAndStick) {
+  TextReader r("PROJ.PRJ", "\"x\"\r\nabc\r\n5\r\n");
+  std::string s;
+  int n = 0;
+  ASSERT_TRUE(r.ReadString(s));
+  EXPECT_FALSE(r.ReadInt(n));
+  EXPECT_EQ(r.Error(), "PROJ.PRJ: line 2: expected a number, found \"abc\"");
+  EXPECT_FALSE(r.ReadInt(n));  // sticky: the 5 is not read after a failure
+  EXPECT_EQ(n, 0);
+
+  TextReader early("G.FLR", "1,2");
+  int a = 0, b = 0, c = 0;
+  EXPECT_TRUE(early.ReadInt(a) && early.ReadInt(b));
+  EXPECT_FALSE(early.ReadInt(c));
+  EXPECT_NE(early.Error().find("G.FLR"), std::string::npos);
+  EXPECT_NE(early.Error().find("ends early"), std::string::npos);
+
+  TextReader open("O.TXT", "\"never closed\r\n");
+  EXPECT_FALSE(open.ReadString(s));
+  EXPECT_NE(open.Error().find("closing quote"), std::string::npos);
+}
+
+TEST(TextReader, CountsOutsideTheirBoundsAreRefused) {
+  TextReader r("C.FLC", "21\r\n");
+  int n = 0;
+  EXPECT_FALSE(r.ReadCount(n, 0, 20, "element count"));
+  EXPECT_EQ(r.Error(), "C.FLC: line 1: element count 21 is outside 0 to 20");
+  TextReader half("H.TXT", "2.5,3.5\r\n");
+  int a = 0, b = 0;
+  ASSERT_TRUE(half.ReadInt(a) && half.ReadInt(b));
+  EXPECT_EQ(a, 2);
+  EXPECT_EQ(b, 4);
+}
+
+TEST(TextFiles, RoundTripThroughDisk) {
+  TempFolder tmp;
+  TextWriter w;
+  w.Line("Ünïcode bytes", 0.1f, -12345678.0f, 3.25);
+  ASSERT_TRUE(w.Save(tmp.File("A.TXT")));
+  TextReader r("", "");
+  ASSERT_TRUE(TextReader::Open(tmp.File("a.txt"), r));  // case-insensitive fallback
+  std::string s;
+  float f = 0, g = 0;
+  double d = 0;
+  ASSERT_TRUE(r.ReadString(s) && r.ReadSingle(f) && r.ReadSingle(g) && r.ReadDouble(d));
+  EXPECT_EQ(s, "Ünïcode bytes");
+  EXPECT_EQ(f, 0.1f);
+  EXPECT_EQ(g, -12345678.0f);
+  EXPECT_EQ(d, 3.25);
+}
+
+TEST(TextFiles, FailedWriteKeepsThePreviousFile) {
+  TempFolder tmp;
+  tmp.Write("GOOD.PRJ", "old content\r\n");
+  TextWriter w;
+  w.Line("new content that is longer than the fault allows");
+  const WriteFault fault{10};
+  const Status status = w.Save(tmp.File("GOOD.PRJ"), &fault);
+  EXPECT_FALSE(status);
+  EXPECT_NE(status.message.find("GOOD.PRJ"), std::string::npos);
+  EXPECT_EQ(tmp.Read("GOOD.PRJ"), "old content\r\n");
+  // No temporary file is left beside it.
+  int files = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(tmp.Folder())) ++files;
+  EXPECT_EQ(files, 1);
+}
+
+TEST(TextFiles, MissingFileAndUnwritableFolderAreReported) {
+  TempFolder tmp;
+  TextReader r("", "");
+  const Status missing = TextReader::Open(tmp.File("NONE.TXT"), r);
+  EXPECT_FALSE(missing);
+  EXPECT_NE(missing.message.find("NONE.TXT"), std::string::npos);
+  TextWriter w;
+  w.Line(1);
+  EXPECT_FALSE(w.Save(tmp.File("no/such/folder/X.TXT")));
+}
