@@ -1,0 +1,25 @@
+#pragma once
+// The error state shared by the load calculation and the plant simulation:
+// the first routine that fails sets SimError and a message that begins with
+// its own name ("SimPrep: No Cooling Towers?").
+#include <string>
+
+namespace kelca {
+
+struct SimStatus {
+  bool SimError = false;
+  std::string SimMessage;
+
+  // Records a failure; returns false so that a routine can `return status.Fail(...)`.
+  bool Fail(std::string message) {
+    SimError = true;
+    SimMessage = std::move(message);
+    return false;
+  }
+  void Clear() {
+    SimError = false;
+    SimMessage.clear();
+  }
+};
+
+}  // namespace kelca
