@@ -2,6 +2,7 @@
 // Which groups, components and elements take part in the assessment.
 #include <array>
 
+#include "building/GroupTypes.h"
 #include "building/ProjectState.h"
 
 namespace kelca {
@@ -26,10 +27,10 @@ struct SelectionTables {
   int SerSkip = 0;
 };
 
-// Group type codes as written in group files.
-enum GroupType : int { kFoundation = 100, kFloor = 200, kServices = 300 };
-
-// mode 0 selects every slot, any other mode clears every slot.
+// mode 0 selects every slot, any other mode clears every slot. Every slot of
+// the type is reset, also those beyond the current group count; a group type
+// or group index outside the tables changes nothing.
+// ResetAllSel resets each type with its "Skip All" flag as the mode.
 void ResetAllSel(SelectionTables& sel);
 void ResetTypeSel(SelectionTables& sel, int grpType, int mode);
 void ResetGroupSel(SelectionTables& sel, int grpType, int g, int mode);

@@ -13,6 +13,7 @@ constexpr int kMaxMaterialNo = 510;  // material numbers 0..510
 constexpr int kElectricityMat = 501;
 constexpr int kTownGasMat = 502;
 constexpr int kImpactCategories = 10;
+constexpr int kMaterialSections = 3;
 
 struct MaterialTable {
   std::array<int, kMaterialRows> MatNo{};  // in a section-head row: the section's material count
@@ -36,9 +37,17 @@ struct DbLocations {
   std::string ElecLibFolder, ElecLibFile;
 };
 
-// Loads the ".ILF" and then the ".IDB" file, aligned by position. On failure
-// the rows read so far stay and the status names the file and the fault.
+// Loads the ".ILF" and then the ".IDB" file, aligned by position. Before
+// loading, every row's MatNo and MatName are cleared and every material number
+// maps to row 0; a section that would not fit in the 511 rows is refused. On
+// failure the rows read so far stay and the status names the file and the fault.
 Status LoadMaterialDatabase(const std::string& ilfPath, const std::string& idbPath, MaterialTable& table);
+// The row of a material number; row 0 (all factors zero) for a number that no
+// record carries or that lies outside 0..510.
+int RowOfMaterial(const MaterialTable& table, int matNo);
+// The material count of each of the three sections, from their head rows.
+std::array<int, kMaterialSections> SectionCounts(const MaterialTable& table);
+
 // Sets the ten library folder and file names from LcaDbFolder.
 void SetLibraryLocations(DbLocations& db);
 

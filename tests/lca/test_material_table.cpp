@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "lca/MaterialTable.h"
+#include "support/DbFiles.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using kelca::testing::MaterialFileText;
+using kelca::testing::TempFolder;
+using kelca::testing::TestMaterial;
+
+namespace {
+const TestMaterial kConcrete{12, "Concrete", "m3", 2400, 1.4f, 880, 0, 1500, 90};
+const TestMaterial kSteel{13, "Steel", "kg", 7800, 45, 480, 10, 30, 8};
+const TestMaterial kGlass{14, "Glass", "kg", 2500, 1, 840, 20, 15, 5};
+const TestMaterial kElectricity{501, "Electricity", "MJ", 0, 0, 0, 30, 1, 0.3f};
+
+struct Db {
+  TempFolder tmp;
+  std::unique_ptr<MaterialTable> table = std::make_unique<MaterialTable>();
+  Status Load(const std::string& ilf, const std::string& idb) {
+    tmp.Write("MATLCIA.ILF", ilf);
+    tmp.Write("MATLCIA.IDB", idb);
+    return LoadMaterialDatabase(tmp.File("MATLCIA.ILF"), tmp.File("MATLCIA.IDB"), *table);
+  }
+};
+}  // namespace
+
+TEST(MaterialDatabase, LoadsSectionsImpactsFromIdbAndWasteFromIlf) {
+  Db db;
+  TestMaterial concreteWaste = kConcrete;
+  concreteWaste.factorBase = 100;
+  concreteWaste.energy = -1;  // replaced by the .IDB value
+  const auto ilf = MaterialFileText({{concreteWaste, kSteel}, {kGlass}, {kElectricity}});
+  const auto idb = MaterialFileText({{kConcrete, kSteel}, {kGlass}, {kElectricity}});
+  ASSERT_TRUE(db.Load(ilf, idb));
+  const MaterialTable& t = *db.table;
+  EXPECT_EQ(SectionCounts(t), (std::array<int, 3>{2, 1, 1}));
+  EXPECT_EQ(t.MatNo[0], 2);
+  EXPECT_EQ(t.MatName[0], "");
+  EXPECT_EQ(t.MatNo[3], 1);  // second section head
+  const int row = RowOfMaterial(t, 12);
+  ASSERT_EQ(row, 1);
+  EXPECT_EQ(t.MatName[row], "Concrete");
+  EXPECT_EQ(t.MatUnit[row], "m3");
+  EXPECT_FLOAT_EQ(t.MatProp[row][0], 2400);
+  EXPECT_FLOAT_EQ(t.MatProp[row][2], 880);
+  EXPECT_FLOAT_EQ(t.MatImpact[row][0], 1);
+  EXPECT_FLOAT_EQ(t.MatImpact[row][9], 10);
+  EXPECT_FLOAT_EQ(t.MatWasteImpact[row][0], 101);
+  EXPECT_FLOAT_EQ(t.MatWasteImpact[row][9], 110);
+  EXPECT_FLOAT_EQ(t.MatEnergy[row], 1500);
+  EXPECT_FLOAT_EQ(t.MatCost[row], 90);
+  EXPECT_EQ(RowOfMaterial(t, 14), 4);
+  EXPECT_EQ(RowOfMaterial(t, kElectricityMat), 6);
+  EXPECT_FLOAT_EQ(t.MatImpact[6][1], 32);
+}
+
+TEST(MaterialDatabase, FilesAreAlignedByPositionNotByNumber) {
+  Db db;
+  // The .ILF lacks steel: its second record (glass) lines up with steel of the .IDB.
+  TestMaterial glassWaste = kGlass;
+  glassWaste.factorBase = 200;
+  const auto ilf = MaterialFileText({{kConcrete, glassWaste}, {}, {}});
+  const auto idb = MaterialFileText({{kConcrete, kSteel}, {}, {}});
+  ASSERT_TRUE(db.Load(ilf, idb));
+  const int steel = RowOfMaterial(*db.table, 13);
+  EXPECT_EQ(steel, 2);
+  EXPECT_EQ(db.table->MatName[steel], "Steel");
+  EXPECT_FLOAT_EQ(db.table->MatWasteImpact[steel][0], 201);  // glass's waste factors
+  // The .ILF mapped glass to that row, and the .IDB never moved it.
+  EXPECT_EQ(RowOfMaterial(*db.table, 14), 2);
+}
+
+TEST(MaterialDatabase, MaterialsWithoutARowGiveZeros) {
+  Db db;
+  ASSERT_TRUE(db.Load(MaterialFileText({{kConcrete}, {}, {}}), MaterialFileText({{kConcrete}, {}, {}})));
+  for (int no : {0, 99, 502, -5, 511, 40000}) {
+    const int row = RowOfMaterial(*db.table, no);
+    EXPECT_EQ(row, 0) << no;
+    EXPECT_FLOAT_EQ(db.table->MatImpact[row][1], 0);
+    EXPECT_FLOAT_EQ(db.table->MatEnergy[row], 0);
+    EXPECT_FLOAT_EQ(db.table->MatCost[row], 0);
+  }
+}
+
+TEST(MaterialDatabase, ReloadingForgetsTheOldNumbersAndNames) {
+  Db db;
+  ASSERT_TRUE(db.Load(MaterialFileText({{kConcrete, kSteel, kGlass}, {}, {}}),
+                      MaterialFileText({{kConcrete, kSteel, kGlass}, {}, {}})));
+  ASSERT_TRUE(db.Load(MaterialFileText({{kSteel}, {}, {}}), MaterialFileText({{kSteel}, {}, {}})));
+  EXPECT_EQ(RowOfMaterial(*db.table, 13), 1);
+  EXPECT_EQ(RowOfMaterial(*db.table, 14), 0);
+  EXPECT_EQ(RowOfMaterial(*db.table, 12), 0);
+  EXPECT_EQ(db.table->MatName[4], "");
+  EXPECT_EQ(db.table->MatNo[4], 0);
+}
+
+TEST(MaterialDatabase, MalformedFilesAreRefusedWithTheFileNamed) {
+  Db db;
+  const auto good = MaterialFileText({{kConcrete, kSteel}, {kGlass}, {}});
+  // Ends inside a record of the .IDB; the .ILF rows stay.
+  Status s = db.Load(good, good.substr(0, good.size() - 30));
+  EXPECT_FALSE(s);
+  EXPECT_NE(s.message.find("MATLCIA.IDB"), std::string::npos) << s.message;
+  EXPECT_EQ(db.table->MatName[1], "Concrete");
+
+  // Only two sections.
+  s = db.Load(MaterialFileText({{kConcrete}, {}}), good);
+  EXPECT_NE(s.message.find("MATLCIA.ILF"), std::string::npos) << s.message;
+
+  // A text where a factor belongs.
+  s = db.Load(good, "1\r\n12,\"Concrete\",\"m3\",2400,x\r\n");
+  EXPECT_NE(s.message.find("MATLCIA.IDB: line 2"), std::string::npos) << s.message;
+
+  // A material number outside 0..510.
+  TestMaterial odd = kSteel;
+  odd.no = 600;
+  s = db.Load(MaterialFileText({{odd}, {}, {}}), good);
+  EXPECT_NE(s.message.find("600"), std::string::npos) << s.message;
+
+  s = db.Load(good, "-1\r\n");
+  EXPECT_FALSE(s);
+
+  db.tmp.Write("MATLCIA.IDB", good);
+  s = LoadMaterialDatabase(db.tmp.File("NONE.ILF"), db.tmp.File("MATLCIA.IDB"), *db.table);
+  EXPECT_NE(s.message.find("NONE.ILF"), std::string::npos) << s.message;
+}
+
+TEST(MaterialDatabase, NeverMoreThan511Rows) {
+  Db db;
+  std::vector<TestMaterial> many(kMaterialRows - kMaterialSections);  // 508: fills the table exactly
+  for (size_t i = 0; i < many.size(); ++i) many[i] = {static_cast<int>(i), "M", "kg"};
+  const auto full = MaterialFileText({many, {}, {}});
+  ASSERT_TRUE(db.Load(full, full));
+  EXPECT_EQ(db.table->MatNo[508], 507);
+
+  many.push_back({508, "One too many", "kg"});
+  const auto over = MaterialFileText({many, {}, {}});
+  Status s = db.Load(over, over);
+  EXPECT_FALSE(s);
+  EXPECT_NE(s.message.find("MATLCIA.ILF"), std::string::npos) << s.message;
+  EXPECT_NE(s.message.find("511"), std::string::npos) << s.message;
+  // The first two sections fill every row, leaving none for the third's head.
+  const std::vector<TestMaterial> first(many.begin(), many.begin() + 507), second(many.begin() + 507, many.end());
+  const auto noRoom = MaterialFileText({first, second, {}});
+  s = db.Load(noRoom, noRoom);
+  EXPECT_NE(s.message.find("section 3"), std::string::npos) << s.message;
+}
+
+TEST(DbLocations, LibraryFoldersAndFilesFollowTheDatabaseFolder) {
+  DbLocations db;
+  db.LcaDbFolder = "/data/db/";
+  SetLibraryLocations(db);
+  EXPECT_EQ(db.FoundLibFolder, "/data/db/FOUND/");
+  EXPECT_EQ(db.FoundLibFile, "/data/db/FOUND/FOUND.ELB");
+  EXPECT_EQ(db.FabricLibFile, "/data/db/FABRIC/FABRIC.ELB");
+  EXPECT_EQ(db.ContentsLibFolder, "/data/db/CONTENTS/");
+  EXPECT_EQ(db.MechLibFile, "/data/db/MECHASER/MECHASER.ELB");
+  EXPECT_EQ(db.ElecLibFolder, "/data/db/ELECTSER/");
+  EXPECT_EQ(db.ElecLibFile, "/data/db/ELECTSER/ELECTSER.ELB");
+}
