@@ -7,7 +7,12 @@
 
 #include "building/ProjectState.h"
 #include "building/SelectionTables.h"
+#include "lca/EnergyHandover.h"
 #include "lca/MaterialTable.h"
+#include "plant/EnergyResults.h"
+#include "plant/NonACServices.h"
+#include "plant/PlantInput.h"
+#include "plant/SimStatus.h"
 
 namespace kelca {
 
@@ -19,6 +24,13 @@ struct Workspace {
   SelectionTables Selection;
   DbLocations Db;
   MaterialTable Materials;
+
+  PlantInput Plant;
+  NonACServices NonAC;
+  AnnualACEnergy ACEnergy;
+  ZoneElecEnergy ZoneElec;
+  EnergyUseSummary EnergyUse;
+  SimStatus Sim;  // SimError / SimMessage of the load calculation and the plant simulation
 };
 
 }  // namespace kelca

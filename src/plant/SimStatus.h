@@ -3,6 +3,7 @@
 // the first routine that fails sets SimError and a message that begins with
 // its own name ("SimPrep: No Cooling Towers?").
 #include <string>
+#include <utility>
 
 namespace kelca {
 
@@ -14,6 +15,12 @@ struct SimStatus {
   bool Fail(std::string message) {
     SimError = true;
     SimMessage = std::move(message);
+    return false;
+  }
+  // Adds a caller's text to the failure of a routine it called (innermost first).
+  bool Append(const std::string& more) {
+    SimError = true;
+    SimMessage += more;
     return false;
   }
   void Clear() {

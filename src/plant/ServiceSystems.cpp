@@ -1,0 +1,39 @@
+#include "plant/ServiceSystems.h"
+
+#include "common/TextReader.h"
+#include "common/TextWriter.h"
+
+namespace kelca {
+
+void CalculateElectricSystems(ElectricSystemGroup& group) {
+  float total = 0;
+  for (int i = 1; i <= group.Count; ++i) {
+    ElectricSystem& s = group.System[i];
+    s.AnnualEnergy = s.AnnualHours * s.PowerDemand * s.LoadFactor;
+    total += s.AnnualEnergy;
+  }
+  group.System[0].AnnualEnergy = total;
+}
+
+bool ReadElectricSystemGroup(TextReader& in, ElectricSystemGroup& group, const char* what) {
+  if (!in.ReadCount(group.Count, 0, kMaxPlantUnits, what)) return false;
+  for (int i = 1; i <= group.Count; ++i) {
+    ElectricSystem& s = group.System[i];
+    in.ReadString(s.Name);
+    in.ReadSingle(s.PowerDemand);
+    in.ReadSingle(s.AnnualHours);
+    in.ReadSingle(s.LoadFactor);
+  }
+  return !in.Failed();
+}
+
+void WriteElectricSystemGroup(TextWriter& out, const ElectricSystemGroup& group) {
+  out.Line(group.Count);
+  for (int i = 1; i <= group.Count; ++i) {
+    const ElectricSystem& s = group.System[i];
+    out.Line(s.Name);
+    out.Line(s.PowerDemand, s.AnnualHours, s.LoadFactor);
+  }
+}
+
+}  // namespace kelca
