@@ -7,6 +7,9 @@
 
 #include "building/ProjectState.h"
 #include "building/SelectionTables.h"
+#include "energy/AirSideData.h"
+#include "energy/ConstructionTable.h"
+#include "energy/EnergyModel.h"
 #include "lca/EnergyHandover.h"
 #include "lca/MaterialTable.h"
 #include "plant/EnergyResults.h"
@@ -24,6 +27,11 @@ struct Workspace {
   SelectionTables Selection;
   DbLocations Db;
   MaterialTable Materials;
+
+  EnergyModel Energy;
+  AirSideData AirSide;
+  ConstructionTable Constructions;
+  EnergyFileNames EnergyFiles;
 
   PlantInput Plant;
   NonACServices NonAC;

@@ -1,0 +1,183 @@
+// The energy input, air-side and construction files: round trips, layout
+// details that other programs rely on, and refusal of counts beyond the tables.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "common/TextWriter.h"
+#include "energy/AirSideData.h"
+#include "energy/ConstructionTable.h"
+#include "energy/EnergyModel.h"
+#include "support/SampleModels.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using namespace kelca::testing;
+
+namespace {
+
+std::unique_ptr<EnergyModel> TwoZoneModel() {
+  auto m = std::make_unique<EnergyModel>();
+  EnergyZone& z1 = AddZone(*m, "Podium", 1);
+  EnergyRoom& shop = AddRoom(z1, MakeRoom("Shop, ground", kRetail, 120.5f, 4.2f));
+  AddComponent(shop, MakeComponent("Shopfront", 30, kWindow, 2, 5, "/masks/SHOP.SHM"));
+  AddComponent(shop, MakeComponent("Slab", 120.5f, kFloorCeiling, 1, kHorizontal));
+  EnergyRoom& store = AddRoom(z1, MakeRoom("Store", kNonAC, 20, 3));
+  AddComponent(store, MakeComponent("Back wall", 12.25f, kExternalWall, 1, 1));
+  EnergyZone& z2 = AddZone(*m, "Typical floor", 17.5f);
+  EnergyRoom& office = AddRoom(z2, MakeRoom("Office NE", kOffice, 80, 2.8f));
+  office.Occupants = 7.5f;
+  office.RoomRH = 52.5f;
+  for (int c = 1; c <= kMaxComponentsPerRoom; ++c) {
+    AddComponent(office, MakeComponent("C" + std::to_string(c), 1.0f / c, 1 + c % 5, c, c % 10));
+  }
+  return m;
+}
+
+}  // namespace
+
+TEST(EnergyInputFile, RoundTripKeepsEveryFieldAndTheDocumentedLayout) {
+  TempFolder dir;
+  const auto model = TwoZoneModel();
+  ASSERT_TRUE(WriteEnergyInputFile(dir.File("P.ECI"), "Tower A", *model));
+
+  const std::string text = dir.Read("P.ECI");
+  EXPECT_EQ(text.substr(0, 56), "\"Energy Calculation Input for Project: Tower A\"\r\n2\r\n\"Pod");
+  // A room line, then the window's six one-field lines; a missing mask is an empty quoted string.
+  EXPECT_NE(text.find("\"Shop, ground\",2,1\r\n120.5,4.2\r\n5,8\r\n24,55\r\n15,20\r\n2\r\n"
+                      "\"Shopfront\"\r\n30\r\n2\r\n2\r\n5\r\n\"/masks/SHOP.SHM\"\r\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\"Slab\"\r\n120.5\r\n4\r\n1\r\n9\r\n\"\"\r\n"), std::string::npos);
+
+  auto back = std::make_unique<EnergyModel>();
+  ASSERT_TRUE(ReadEnergyInputFile(dir.File("P.ECI"), *back));
+  EXPECT_TRUE(*back == *model);
+}
+
+TEST(EnergyInputFile, ReadingReplacesAnEarlierLargerModelWhole) {
+  TempFolder dir;
+  auto small = std::make_unique<EnergyModel>();
+  AddRoom(AddZone(*small, "Only"), MakeRoom("R", kOffice));
+  ASSERT_TRUE(WriteEnergyInputFile(dir.File("S.ECI"), "S", *small));
+  auto model = TwoZoneModel();
+  ASSERT_TRUE(ReadEnergyInputFile(dir.File("S.ECI"), *model));
+  EXPECT_TRUE(*model == *small);
+}
+
+TEST(EnergyInputFile, CountsAndCodesBeyondTheTablesAreRefusedNamingTheFile) {
+  TempFolder dir;
+  struct Case {
+    std::string body, message;
+  };
+  const std::string room = "\"R\",1,1\r\n50,3\r\n5,8\r\n24,55\r\n15,20\r\n";
+  const Case cases[] = {
+      {"21\r\n", "B.ECI: line 2: the number of zones 21 is outside 0 to 20"},
+      {"1\r\n\"Z\"\r\n1\r\n13\r\n", "B.ECI: line 5: the number of rooms 13 is outside 0 to 12"},
+      {"1\r\n\"Z\"\r\n1\r\n1\r\n" + room + "11\r\n", "B.ECI: line 11: the number of fabric components 11 is outside 0 to 10"},
+      {"1\r\n\"Z\"\r\n1\r\n1\r\n\"R\",6,1\r\n", "B.ECI: line 6: the room type 6 is outside 0 to 5"},
+      {"1\r\n\"Z\"\r\n1\r\n1\r\n" + room + "1\r\n\"W\"\r\n2\r\n2\r\n1\r\n10\r\n",
+       "B.ECI: line 16: the orientation 10 is outside 0 to 9"},
+      {"1\r\n\"Z\"\r\n1\r\n1\r\n" + room + "1\r\n\"W\"\r\n", "B.ECI: line 13: the file ends early"},
+  };
+  for (const Case& c : cases) {
+    dir.Write("B.ECI", "\"Energy Calculation Input for Project: X\"\r\n" + c.body);
+    auto model = std::make_unique<EnergyModel>();
+    const Status s = ReadEnergyInputFile(dir.File("B.ECI"), *model);
+    EXPECT_FALSE(s.ok);
+    EXPECT_NE(s.message.find(c.message), std::string::npos) << s.message;
+  }
+}
+
+TEST(EnergyInputFile, MissingFileLeavesTheModelAsItWas) {
+  TempFolder dir;
+  auto model = TwoZoneModel();
+  EXPECT_FALSE(ReadEnergyInputFile(dir.File("NONE.ECI"), *model).ok);
+  EXPECT_EQ(model->ZoneCount, 2);
+}
+
+TEST(EnergyFileNames, DerivedFromTheProjectFile) {
+  const EnergyFileNames names = DeriveEnergyFileNames("/p/TOWER.PRJ");
+  EXPECT_EQ(names.ConFile, "/p/TOWER.CON");
+  EXPECT_EQ(names.EciFile, "/p/TOWER.ECI");
+  EXPECT_EQ(names.AssFile, "/p/TOWER.ASS");
+}
+
+TEST(AirSideFile, RoundTripFollowsTheModelsZoneAndRoomCounts) {
+  TempFolder dir;
+  const auto model = TwoZoneModel();
+  auto air = std::make_unique<AirSideData>();
+  air->Zone[1] = {2, 1, {40, 30, 5}, {55, 41, 7}, {3.5f, 2.5f, 0.5f}, 750, 4.5f, 2.25f};
+  air->Zone[2].AcSystemType = 1;
+  air->Zone[2].FreshAirType = 2;
+  air->Zone[2].DesignSensibleLoad[1] = 9.5f;
+  ASSERT_TRUE(WriteAirSideFile(dir.File("P.ASS"), "Tower A", *model, *air));
+  EXPECT_EQ(dir.Read("P.ASS"),
+            "\"Air-side System Input File for Project: Tower A\"\r\n"
+            "2,1\r\n40,55\r\n3.5,750,4.5,2.25\r\n30,41,2.5\r\n5,7,0.5\r\n"
+            "1,2\r\n0,0\r\n0,0,0,0\r\n9.5,0,0\r\n");
+  auto back = std::make_unique<AirSideData>();
+  ASSERT_TRUE(ReadAirSideFile(dir.File("P.ASS"), *model, *back));
+  EXPECT_TRUE(*back == *air);
+}
+
+TEST(AirSideFile, AFileOfOtherCountsIsRefused) {
+  TempFolder dir;
+  const auto model = TwoZoneModel();
+  auto air = std::make_unique<AirSideData>();
+  ASSERT_TRUE(WriteAirSideFile(dir.File("P.ASS"), "T", *model, *air));
+
+  auto fewerRooms = TwoZoneModel();
+  fewerRooms->Zone[1].RoomCount = 1;
+  const Status longer = ReadAirSideFile(dir.File("P.ASS"), *fewerRooms, *air);
+  EXPECT_FALSE(longer.ok);
+  EXPECT_NE(longer.message.find("P.ASS"), std::string::npos);
+  EXPECT_NE(longer.message.find("more zones or rooms than the energy model"), std::string::npos);
+
+  auto moreRooms = TwoZoneModel();
+  AddRoom(moreRooms->Zone[2], MakeRoom("Extra", kOffice));
+  const Status shorter = ReadAirSideFile(dir.File("P.ASS"), *moreRooms, *air);
+  EXPECT_FALSE(shorter.ok);
+  EXPECT_NE(shorter.message.find("the file ends early"), std::string::npos);
+
+  dir.Write("B.ASS", "\"t\"\r\n4,1\r\n");
+  const Status badCode = ReadAirSideFile(dir.File("B.ASS"), *model, *air);
+  EXPECT_NE(badCode.message.find("B.ASS: line 2: the air-conditioning system type 4 is outside 0 to 3"),
+            std::string::npos);
+}
+
+TEST(ConstructionFile, RoundTripAndLayout) {
+  TempFolder dir;
+  auto table = std::make_unique<ConstructionTable>();
+  AddConstruction(*table, "Cavity wall", 0, 0.7f, 0.4f, {Plaster(0.015f), Concrete(0.1f), AirGap(0.05f), Plaster(0.01f)});
+  AddConstruction(*table, "Single glazing", 1, 0.1f, 0.85f, {Glass(0.006f)});
+  ASSERT_TRUE(WriteConstructionFile(dir.File("P.CON"), *table));
+  const std::string text = dir.Read("P.CON");
+  EXPECT_TRUE(text.starts_with("2\r\n\"Cavity wall\",0,4\r\n0.7,0.4\r\n20,\"Plaster\",0.015,1200,0.5,840\r\n12,"));
+  EXPECT_NE(text.find("\r\n0,\"Air Gap\",0.05,1.2,0.025,1000\r\n"), std::string::npos);
+  auto back = std::make_unique<ConstructionTable>();
+  ASSERT_TRUE(ReadConstructionFile(dir.File("P.CON"), *back));
+  EXPECT_TRUE(*back == *table);
+}
+
+TEST(ConstructionFile, CountsBeyondTheTableAreRefused) {
+  TempFolder dir;
+  auto table = std::make_unique<ConstructionTable>();
+  dir.Write("B.CON", "51\r\n");
+  EXPECT_NE(ReadConstructionFile(dir.File("B.CON"), *table).message.find(
+                "B.CON: line 1: the number of constructions 51 is outside 0 to 50"),
+            std::string::npos);
+  dir.Write("B.CON", "1\r\n\"W\",0,21\r\n");
+  EXPECT_NE(ReadConstructionFile(dir.File("B.CON"), *table).message.find(
+                "B.CON: line 2: the number of layers 21 is outside 0 to 20"),
+            std::string::npos);
+}
+
+TEST(ConstructionLayers, AnAirGapIsMasslessWithAThicknessDependentConductivity) {
+  const LayerProperties gap = EffectiveLayerProperties(AirGap(0.05f));
+  EXPECT_EQ(gap.Density, 0.0f);
+  EXPECT_EQ(gap.SpecificHeat, 0.0f);
+  EXPECT_FLOAT_EQ(gap.Conductivity, 5.5798f * 0.05f + 0.023472f);
+  const LayerProperties concrete = EffectiveLayerProperties(Concrete(0.2f));
+  EXPECT_FLOAT_EQ(concrete.Conductivity, 1.4f);
+  EXPECT_FLOAT_EQ(concrete.Density, 2400);
+}
