@@ -26,6 +26,8 @@ class TextWriter {
   // Print form: the text unchanged as one line (reports and run logs).
   void PrintLine(std::string_view text);
 
+  // Makes room for a text of about this many bytes (large files written in one go).
+  void Reserve(size_t bytes) { text_.reserve(bytes); }
   const std::string& Text() const { return text_; }
   Status Save(const std::string& path, const WriteFault* fault = nullptr) const;
 

@@ -1,0 +1,141 @@
+// The weather year and the hourly space cooling load file: layouts, round
+// trips and the refusal of files that do not fit.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "energy/HourlyLoadFile.h"
+#include "energy/WeatherFile.h"
+#include "support/SampleModels.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using namespace kelca::testing;
+
+namespace {
+std::vector<WeatherRecord> SyntheticYear() {
+  std::vector<WeatherRecord> year(8760);
+  for (int h = 0; h < 8760; ++h) {
+    WeatherRecord& r = year[h];
+    r.HourNo = h + 1;
+    r.DryBulb = 20 + (h % 24) * 0.5f;
+    r.Weather2 = 1013.25f;
+    r.WetBulb = 18.5f;
+    r.HumidityRatio = 0.0125f;
+    for (int o = 0; o < 10; ++o) r.DirectSolar[o] = o * 10.5f;
+    r.DiffuseSolar = {80, 40};
+    r.SolarAltitude = 0.25f;
+    r.SolarAzimuth = 6.25f;
+  }
+  return year;
+}
+}  // namespace
+
+TEST(WeatherFile, NineteenFieldsPerRecordAndARoundTrip) {
+  TempFolder dir;
+  const auto year = SyntheticYear();
+  ASSERT_TRUE(WriteWeatherFile(dir.File("ZQW1989.TXT"), year));
+  const std::string text = dir.Read("ZQW1989.TXT");
+  EXPECT_TRUE(text.starts_with("1,20,1013.25,18.5,0.0125,0,10.5,21,31.5,42,52.5,63,73.5,84,94.5,80,40,0.25,6.25\r\n2,"));
+  std::vector<WeatherRecord> back;
+  ASSERT_TRUE(ReadWeatherFile(dir.File("ZQW1989.TXT"), back));
+  EXPECT_EQ(back, year);
+}
+
+TEST(WeatherFile, AYearOfAnotherLengthIsRefusedAndNothingIsKept) {
+  TempFolder dir;
+  auto year = SyntheticYear();
+  std::vector<WeatherRecord> kept(3);
+  year.pop_back();
+  ASSERT_TRUE(WriteWeatherFile(dir.File("W.TXT"), year));
+  Status s = ReadWeatherFile(dir.File("W.TXT"), kept);
+  EXPECT_NE(s.message.find("W.TXT: line 8759: the file ends after 8759 of 8760 hourly records"), std::string::npos)
+      << s.message;
+  EXPECT_EQ(kept.size(), 3u);
+  year.push_back(year.back());
+  year.push_back(year.back());
+  ASSERT_TRUE(WriteWeatherFile(dir.File("W.TXT"), year));
+  s = ReadWeatherFile(dir.File("W.TXT"), kept);
+  EXPECT_NE(s.message.find("more than 8760 hourly records"), std::string::npos) << s.message;
+  dir.Write("W.TXT", "1,20,x\r\n");
+  EXPECT_NE(ReadWeatherFile(dir.File("W.TXT"), kept).message.find("W.TXT: line 1: expected a number, found \"x\""),
+            std::string::npos);
+}
+
+namespace {
+std::unique_ptr<EnergyModel> ModelOfRoomCounts(std::initializer_list<int> counts) {
+  auto m = std::make_unique<EnergyModel>();
+  for (int n : counts) {
+    EnergyZone& z = AddZone(*m, "Z");
+    for (int r = 0; r < n; ++r) AddRoom(z, MakeRoom("R", kOffice));
+  }
+  return m;
+}
+
+HourlyLoadRecord HourOf(const EnergyModel& m, int month, int day, int hour) {
+  HourlyLoadRecord h;
+  h.Month = month;
+  h.Day = day;
+  h.Hour = hour;
+  h.DryBulb = 31.5f;
+  h.Weather2 = 7;
+  h.WetBulb = 27.25f;
+  h.HumidityRatio = 0.0195f;
+  h.ZoneCount = m.ZoneCount;
+  for (int z = 1; z <= m.ZoneCount; ++z) {
+    h.RoomCount[z] = m.Zone[z].RoomCount;
+    for (int r = 1; r <= h.RoomCount[z]; ++r) h.Room[z][r] = {1000.5f * z + r, 0.25f * r, 24 + 0.5f * z};
+  }
+  return h;
+}
+}  // namespace
+
+TEST(HourlyLoadFile, LayoutOfAnHour) {
+  TempFolder dir;
+  const auto model = ModelOfRoomCounts({2, 1});
+  HourlyLoadWriter w(3);
+  w.AddHour(HourOf(*model, 1, 1, 1));
+  ASSERT_TRUE(w.Save(dir.File("AnHSpCL.TXT")));
+  EXPECT_EQ(dir.Read("AnHSpCL.TXT"),
+            "1,1,1,31.5,7,27.25,0.0195\r\n"
+            "1,2\r\n1,1001.5,0.25,24.5\r\n2,1002.5,0.5,24.5\r\n"
+            "2,1\r\n1,2002,0.25,25\r\n");
+}
+
+TEST(HourlyLoadFile, ReadsBackHourByHourForTheSameModel) {
+  TempFolder dir;
+  const auto model = ModelOfRoomCounts({3, 12, 1});
+  HourlyLoadWriter w(16);
+  w.AddHour(HourOf(*model, 1, 1, 1));
+  w.AddHour(HourOf(*model, 12, 31, 24));
+  ASSERT_TRUE(w.Save(dir.File("AnHSpCL.TXT")));
+  HourlyLoadReader reader;
+  ASSERT_TRUE(HourlyLoadReader::Open(dir.File("AnHSpCL.TXT"), *model, reader));
+  auto h = std::make_unique<HourlyLoadRecord>();
+  ASSERT_TRUE(reader.ReadHour(*h));
+  const HourlyLoadRecord first = HourOf(*model, 1, 1, 1);
+  EXPECT_EQ(h->Room, first.Room);
+  ASSERT_TRUE(reader.ReadHour(*h));
+  EXPECT_EQ(h->Month, 12);
+  EXPECT_EQ(h->Day, 31);
+  EXPECT_EQ(h->Hour, 24);
+  EXPECT_FLOAT_EQ(h->WetBulb, 27.25f);
+  EXPECT_EQ(h->Room[2][12], (RoomHourLoad{2013.0f, 3.0f, 25.0f}));
+  EXPECT_FALSE(reader.ReadHour(*h));
+  EXPECT_NE(reader.Result().message.find("the file ends early"), std::string::npos);
+}
+
+TEST(HourlyLoadFile, AFileOfAnotherModelIsRefused) {
+  TempFolder dir;
+  const auto written = ModelOfRoomCounts({2, 1});
+  HourlyLoadWriter w(3);
+  w.AddHour(HourOf(*written, 1, 1, 1));
+  ASSERT_TRUE(w.Save(dir.File("AnHSpCL.TXT")));
+  const auto other = ModelOfRoomCounts({3});
+  HourlyLoadReader reader;
+  ASSERT_TRUE(HourlyLoadReader::Open(dir.File("AnHSpCL.TXT"), *other, reader));
+  auto h = std::make_unique<HourlyLoadRecord>();
+  EXPECT_FALSE(reader.ReadHour(*h));
+  EXPECT_EQ(reader.Result().message,
+            dir.File("AnHSpCL.TXT") + ": line 2: zone 1 with 2 rooms where the energy model has zone 1 with 3 rooms");
+}
