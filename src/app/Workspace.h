@@ -5,6 +5,10 @@
 // on the heap (std::make_unique<Workspace>()).
 #include <string>
 
+#include "building/ComponentRecord.h"
+#include "building/ElementLibrary.h"
+#include "building/ElementRecord.h"
+#include "building/GroupRecord.h"
 #include "building/ProjectState.h"
 #include "building/SelectionTables.h"
 #include "energy/AirSideData.h"
@@ -27,6 +31,24 @@ struct Workspace {
   SelectionTables Selection;
   DbLocations Db;
   MaterialTable Materials;
+
+  // The group, component and element open in an editor or being assessed, and
+  // the element library loaded for them.
+  GroupRecord Group;
+  ComponentRecord Component;
+  ElementRecord Element;
+  ElementLibrary ElmLib;
+  CompTypeNameList CompTypeNames;  // of GrpType (LoadCompTypeNames)
+  // The group type being worked on (100/200/300) and its word; the type code
+  // of the component or element file about to be read or written (110.., 120..).
+  int GrpType = 0;
+  std::string GrpTypeName;
+  int FileTypeCode = 0;
+  // Current group (index within its type; -1 while a new group is added),
+  // component within the group, element within the component.
+  int CurGrp = 0;
+  int CurComp = 0;
+  int CurElm = 0;
 
   EnergyModel Energy;
   AirSideData AirSide;

@@ -1,6 +1,7 @@
 #include "building/GroupTypes.h"
 
-#include <initializer_list>
+#include <algorithm>
+#include <vector>
 
 #include "building/ProjectState.h"
 
@@ -23,11 +24,14 @@ T PerType(int grpType, const std::array<T, 3>& values, T otherwise) {
   return i < 0 ? otherwise : values[i];
 }
 
-const std::array<std::initializer_list<const char*>, 3> kCompTypeLists = {{
-    {"Foundation"},
-    {"Envelope", "Frame", "Contents"},
-    {"HVAC", "Elec. & Lighting", "Fire Services", "Lifts & Escalators", "P & D"},
-}};
+const std::vector<std::string>& CompTypeList(int typeIndex) {
+  static const std::array<std::vector<std::string>, 3> lists = {{
+      {"Foundation"},
+      {"Envelope", "Frame", "Contents"},
+      {"HVAC", "Elec. & Lighting", "Fire Services", "Lifts & Escalators", "P & D"},
+  }};
+  return lists[typeIndex];
+}
 
 }  // namespace
 
@@ -52,17 +56,17 @@ std::string ElmFileExtension(int grpType) { return PerType<std::string>(grpType,
 
 int MaxGroups(int grpType) { return PerType<int>(grpType, {kMaxFdnGroups, kMaxFlrGroups, kMaxSerGroups}, 0); }
 
-void LoadCompTypeNames(int grpType, CompTypeNames& names) {
+void LoadCompTypeNames(int grpType, CompTypeNameList& names) {
   names.fill("");
   const int i = TypeIndex(grpType);
   if (i < 0) return;
-  int position = 0;
-  for (const char* name : kCompTypeLists[i]) names[position++] = name;
+  const auto& list = CompTypeList(i);
+  std::copy(list.begin(), list.end(), names.begin());
 }
 
 int CompTypeCount(int grpType) {
   const int i = TypeIndex(grpType);
-  return i < 0 ? 0 : static_cast<int>(kCompTypeLists[i].size());
+  return i < 0 ? 0 : static_cast<int>(CompTypeList(i).size());
 }
 
 }  // namespace kelca

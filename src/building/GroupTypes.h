@@ -30,10 +30,10 @@ int MaxGroups(int grpType);
 
 // Component types of the current group type, by 0-based position.
 constexpr int kCompTypeSlots = 20;
-using CompTypeNames = std::array<std::string, kCompTypeSlots>;
+using CompTypeNameList = std::array<std::string, kCompTypeSlots>;
 
 // Clears the names and fills them for the group type; any other code leaves them empty.
-void LoadCompTypeNames(int grpType, CompTypeNames& names);
+void LoadCompTypeNames(int grpType, CompTypeNameList& names);
 // Number of component types of the group type (1, 3 or 5; 0 for any other code).
 int CompTypeCount(int grpType);
 

@@ -2,14 +2,12 @@
 // Which groups, components and elements take part in the assessment.
 #include <array>
 
+#include "building/ComponentRecord.h"
+#include "building/GroupRecord.h"
 #include "building/GroupTypes.h"
 #include "building/ProjectState.h"
 
 namespace kelca {
-
-constexpr int kMaxGroupComponents = 101;  // component slots 0..100
-constexpr int kMaxComponentElements = 20;
-constexpr int kElementSlots = 21;         // element slots 0..20
 
 template <int Groups>
 struct TypeSelection {

@@ -3,7 +3,6 @@
 // counted by position in the file, so the two files line up row by row.
 #include "lca/MaterialTable.h"
 
-#include "common/Paths.h"
 #include "common/TextReader.h"
 
 namespace kelca {
@@ -81,19 +80,6 @@ std::array<int, kMaterialSections> SectionCounts(const MaterialTable& table) {
     head += count + 1;
   }
   return counts;
-}
-
-void SetLibraryLocations(DbLocations& db) {
-  const std::string base = WithTrailingSlash(db.LcaDbFolder);
-  const auto set = [&](std::string& folder, std::string& file, const char* name) {
-    folder = base + name + "/";
-    file = folder + name + ".ELB";
-  };
-  set(db.FoundLibFolder, db.FoundLibFile, "FOUND");
-  set(db.FabricLibFolder, db.FabricLibFile, "FABRIC");
-  set(db.ContentsLibFolder, db.ContentsLibFile, "CONTENTS");
-  set(db.MechLibFolder, db.MechLibFile, "MECHASER");
-  set(db.ElecLibFolder, db.ElecLibFile, "ELECTSER");
 }
 
 }  // namespace kelca
