@@ -14,8 +14,11 @@
 #include "energy/AirSideData.h"
 #include "energy/ConstructionTable.h"
 #include "energy/EnergyModel.h"
+#include "lca/AssessmentParameters.h"
 #include "lca/EnergyHandover.h"
+#include "lca/LcaResults.h"
 #include "lca/MaterialTable.h"
+#include "lca/ResultCases.h"
 #include "plant/EnergyResults.h"
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"
@@ -61,6 +64,10 @@ struct Workspace {
   ZoneElecEnergy ZoneElec;
   EnergyUseSummary EnergyUse;
   SimStatus Sim;  // SimError / SimMessage of the load calculation and the plant simulation
+
+  AssessmentParameters Params;   // weighting, normalisation and cost parameters
+  LcaResultSet Results;          // the current impact and cost results
+  ResultCases Cases;             // Reference, Alternative and Current case views
 };
 
 }  // namespace kelca

@@ -77,6 +77,16 @@ std::string FormatSingle(float x) { return FormatShortest(x); }
 std::string FormatDouble(double x) { return FormatShortest(x); }
 std::string FormatInteger(long long n) { return std::to_string(n); }
 
+std::string FormatGeneral(float x) {
+  if (!std::isfinite(x)) return "0";
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(x),
+                                     std::chars_format::scientific, 6);
+  double rounded = 0;
+  std::from_chars(buffer, written.ptr, rounded);
+  return FormatShortest(rounded);
+}
+
 std::string PrintForm(float x) { return (x < 0 ? "" : " ") + FormatSingle(x) + " "; }
 std::string PrintForm(double x) { return (x < 0 ? "" : " ") + FormatDouble(x) + " "; }
 

@@ -14,6 +14,9 @@ std::string FormatSingle(float x);
 // The same rules with a double round trip.
 std::string FormatDouble(double x);
 std::string FormatInteger(long long n);
+// The general text form in which screens show a single: at most seven
+// significant digits, otherwise laid out as FormatSingle ("1.98E+08", "0.3").
+std::string FormatGeneral(float x);
 
 // Print form of a number printed alone: a leading blank when not negative, and a trailing blank.
 std::string PrintForm(float x);

@@ -80,3 +80,13 @@ TEST(RoundHalfEven, HalvesGoToEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
   EXPECT_GT(RoundHalfEven(1e300), 0);
 }
+
+TEST(FormatGeneral, AtMostSevenSignificantDigits) {
+  EXPECT_EQ(FormatGeneral(0.1f + 0.2f), "0.3");
+  EXPECT_EQ(FormatGeneral(1.98e8f), "1.98E+08");
+  EXPECT_EQ(FormatGeneral(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(FormatGeneral(2000.25f), "2000.25");
+  EXPECT_EQ(FormatGeneral(-0.333333343f), "-0.3333333");
+  EXPECT_EQ(FormatGeneral(1e-5f), "1E-05");
+  EXPECT_EQ(FormatGeneral(0.0f / 0.0f), "0");
+}

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "lca/ChartData.h"
+
+using namespace kelca;
+
+namespace {
+struct ChartFixture : ::testing::Test {
+  ChartFixture() : cases(std::make_unique<ResultCases>()) {
+    SetDefaultParameters(params);
+    for (int i = 0; i < kResultCases; ++i) {
+      CaseView& v = cases->Case[i].View;
+      for (int c = 1; c <= 10; ++c) {
+        v.Table[1][c] = ViewEntry{0.01f * c * (i + 1), 1000.0f * c * (i + 1), 0.1f * c};
+      }
+      v.Table[1][0].Weighted = 0.55f * (i + 1);
+      v.Energy[1] = 2.5e6f * (i + 1);
+      v.Cost[1] = 0.92f * 277778 * (i + 1);
+    }
+    cases->Case[kCurrentCase].View.PartText = "Floors";
+    cases->Case[kCurrentCase].View.ClassText = "Envelope";
+  }
+  ChartSettings Ticked(std::initializer_list<int> which, int stage = 1) {
+    ChartSettings s;
+    for (int i : which) s.Cases[i] = {true, stage};
+    return s;
+  }
+  AssessmentParameters params;
+  std::unique_ptr<ResultCases> cases;
+};
+}  // namespace
+
+TEST_F(ChartFixture, GathersTheChosenKindOfEveryTickedCase) {
+  ChartSettings s = Ticked({kReferenceCase, kCurrentCase});
+  s.Value = LciaValueKind::Characterised;
+  ChartData data;
+  ASSERT_TRUE(GatherChartData(s, *cases, params.CurrentWeights, params.CurrentPrices, data));
+  ASSERT_EQ(data.Series.size(), 2u);
+  EXPECT_EQ(data.Series[1].Case, kCurrentCase);
+  ASSERT_EQ(data.Series[1].Values.size(), 10u);
+  EXPECT_EQ(data.Series[1].Values[3], 1000.0f * 4 * 3);
+  s.Category = 2;
+  s.Value = LciaValueKind::Normalised;
+  ASSERT_TRUE(GatherChartData(s, *cases, params.CurrentWeights, params.CurrentPrices, data));
+  EXPECT_EQ(data.Categories, std::vector<int>{2});
+  EXPECT_FLOAT_EQ(data.Series[0].Values[0], 0.2f);
+  // The single score is recomputed with the current factors.
+  s.Result = ChartResult::SingleScore;
+  ASSERT_TRUE(GatherChartData(s, *cases, params.CurrentWeights, params.CurrentPrices, data));
+  EXPECT_NEAR(data.Series[1].Values[0], 3 * 0.55f + 3 * 0.55556f, 1e-4);
+  EXPECT_EQ(CasePartsText(cases->Case[kCurrentCase].View), "Floors; Envelope");
+}
+
+TEST_F(ChartFixture, ATickedCaseWithoutStageIsReported) {
+  ChartData data;
+  const std::array<std::string, 3> expected{"Select Life Cycle Stage for the Base Case first!",
+                                            "Select Life Cycle Stage for the Alternative Case first!",
+                                            "Select Life Cycle Stage for the Current Case first!"};
+  for (int i = 0; i < kResultCases; ++i) {
+    ChartSettings s = Ticked({i}, -1);
+    const Status st = GatherChartData(s, *cases, params.CurrentWeights, params.CurrentPrices, data);
+    EXPECT_FALSE(st);
+    EXPECT_EQ(st.message, expected[i]);
+  }
+}
+
+TEST(ChartScaling, MillionsAreDividedTwiceAndTheFrameFollowsTheMaximum) {
+  ChartData data{{0}, {{kReferenceCase, {1.25e6f}}, {kCurrentCase, {2.5e6f}}}};
+  ChartScale scale;
+  ASSERT_TRUE(ScaleChart(ChartKind::Bars, data, scale));
+  EXPECT_EQ(scale.AxisLabel, "2.5E+06");
+  EXPECT_EQ(scale.Thousands, 2);
+  EXPECT_FLOAT_EQ(scale.Maximum, 2.5f);
+  EXPECT_FLOAT_EQ(data.Series[1].Values[0], 2.5f);
+  EXPECT_FLOAT_EQ(data.Series[0].Values[0], 1.25f);
+  EXPECT_FLOAT_EQ(scale.Step, 2.5f / 22);
+  EXPECT_EQ(scale.Base, 0);
+  EXPECT_FLOAT_EQ(scale.YMin, -2.6f * 2.5f / 22);
+  EXPECT_FLOAT_EQ(scale.YMax, 25 * 2.5f / 22);
+  EXPECT_EQ(scale.XMin, -12);
+  EXPECT_EQ(scale.XMax, 88);
+  // 999 stays as it is; 1000 is divided once.
+  ChartData small{{0}, {{0, {999}}}};
+  ASSERT_TRUE(ScaleChart(ChartKind::Bars, small, scale));
+  EXPECT_EQ(scale.Thousands, 0);
+  ChartData edge{{0}, {{0, {1000}}}};
+  ASSERT_TRUE(ScaleChart(ChartKind::Bars, edge, scale));
+  EXPECT_EQ(scale.Thousands, 1);
+  EXPECT_EQ(scale.AxisLabel, "1E+03");
+}
+
+TEST(ChartScaling, AllZeroOrNothingTickedCannotBePlotted) {
+  ChartScale scale;
+  ChartData zeros{{1, 2}, {{0, {0, 0}}}};
+  ChartData none{{0}, {}};
+  for (ChartData* d : {&zeros, &none}) {
+    const Status s = ScaleChart(ChartKind::Bars, *d, scale);
+    EXPECT_FALSE(s);
+    EXPECT_EQ(s.message, "Current set of data cannot be plotted!!");
+  }
+}
+
+TEST(ChartScaling, StackedBarsScaleToTheTallestStack) {
+  ChartData data{{1, 2, 3}, {{0, {400, 500, 300}}, {1, {100, 100, 100}}}};
+  ChartScale scale;
+  ASSERT_TRUE(ScaleChart(ChartKind::StackedBars, data, scale));
+  EXPECT_EQ(scale.Thousands, 1);
+  EXPECT_FLOAT_EQ(scale.Maximum, 1.2f);
+  EXPECT_EQ(scale.AxisLabel, "1.2E+03");
+}
+
+TEST(ChartScaling, AxisLabelKeepsThreeDecimals) {
+  EXPECT_EQ(ScientificAxisLabel(123456), "1.235E+05");
+  EXPECT_EQ(ScientificAxisLabel(0.00042f), "4.2E-04");
+  EXPECT_EQ(ScientificAxisLabel(-9.9996e7f), "-1E+08");
+}
+
+TEST_F(ChartFixture, OnlyTheTickedCaseIsDrawnAndLabelled) {
+  ChartSettings s = Ticked({kCurrentCase});
+  s.Result = ChartResult::Energy;
+  ChartLayout layout;
+  ASSERT_TRUE(BuildChart(s, *cases, params.CurrentWeights, params.CurrentPrices, "Office", layout));
+  ASSERT_EQ(layout.Bars.size(), 1u);
+  EXPECT_EQ(layout.Bars[0].Case, kCurrentCase);
+  EXPECT_FLOAT_EQ(layout.Bars[0].Y1, 7.5f);  // 7.5E+06 after two divisions
+  EXPECT_EQ(layout.Bars[0].Y0, 0);
+  ASSERT_EQ(layout.Legend.size(), 1u);
+  EXPECT_EQ(layout.Legend[0].Text, "Current Case");
+  EXPECT_EQ(layout.Legend[0].X, 43);
+  EXPECT_EQ(layout.Title, " Project: Office");
+  bool labelled = false;
+  for (const ChartText& t : layout.Texts) labelled |= t.Text == "Current";
+  EXPECT_TRUE(labelled);
+  for (const ChartBar& b : layout.Bars) {
+    EXPECT_GE(b.X0, layout.Scale.XMin);
+    EXPECT_LE(b.X1, layout.Scale.XMax);
+    EXPECT_LE(b.Y1, layout.Scale.YMax);
+  }
+}
+
+TEST_F(ChartFixture, StackedBarsPutOneColumnPerCaseWithSegmentsOnTopOfEachOther) {
+  ChartSettings s = Ticked({kReferenceCase, kAlternativeCase, kCurrentCase});
+  s.Kind = ChartKind::StackedBars;
+  ChartLayout layout;
+  ASSERT_TRUE(BuildChart(s, *cases, params.CurrentWeights, params.CurrentPrices, "P", layout));
+  ASSERT_EQ(layout.Bars.size(), 30u);
+  for (size_t k = 1; k < 10; ++k) {
+    EXPECT_FLOAT_EQ(layout.Bars[k].Y0, layout.Bars[k - 1].Y1);
+    EXPECT_EQ(layout.Bars[k].X0, layout.Bars[0].X0);
+  }
+  EXPECT_NE(layout.Bars[10].X0, layout.Bars[0].X0);
+  EXPECT_FLOAT_EQ(layout.Bars[29].Y1, 0.03f * 55);  // the current case's stack of weighted values
+  EXPECT_FLOAT_EQ(layout.Scale.Maximum, 0.03f * 55);
+  EXPECT_EQ(layout.Legend.size(), 3u);
+  EXPECT_EQ(layout.Legend[1].X, 23);
+}

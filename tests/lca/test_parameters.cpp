@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "lca/WeightFile.h"
+#include "lca/WeightingScreens.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using kelca::testing::TempFolder;
+
+namespace {
+struct ParamsFixture : ::testing::Test {
+  ParamsFixture() : ws(std::make_unique<Workspace>()) { SetDefaultParameters(ws->Params); }
+  ParameterScreenContext Context() { return {ws->Params, ws->CurrentFolder, ws->Project}; }
+  std::unique_ptr<Workspace> ws;
+  ScriptedPrompts prompts;
+  TempFolder tmp;
+};
+}  // namespace
+
+TEST_F(ParamsFixture, DefaultsFillCurrentAndUserCopies) {
+  const auto& p = ws->Params;
+  const float impactWeights = std::accumulate(p.DefaultWeights.begin() + 1, p.DefaultWeights.end(), 0.0f);
+  EXPECT_NEAR(impactWeights, 1.0f, 1e-6);
+  EXPECT_EQ(p.CurrentWeights, p.DefaultWeights);
+  EXPECT_EQ(p.UserWeights, p.DefaultWeights);
+  EXPECT_EQ(p.CurrentNorms[6], 1.98e8f);
+  EXPECT_EQ(p.CurrentCost, (CostParams{5, 3, 2}));
+  EXPECT_EQ(p.UserPrices, (EnergyPrices{0.92f, 0.21f}));
+}
+
+TEST(WeightedCostScore, CountsCostAsElectricityAndRefusesToDivideByZero) {
+  AssessmentParameters p;
+  SetDefaultParameters(p);
+  // 0.92 ZQ$/kWh x 277778 kWh buys 1 TJ: that cost weighs as the cost weight.
+  EXPECT_NEAR(WeightedCostScore(0.92f * 277778, p.CurrentWeights, p.CurrentPrices), 0.55556f, 1e-5);
+  EXPECT_EQ(WeightedCostScore(1e6f, p.CurrentWeights, EnergyPrices{0, 0.21f}), 0.0f);
+  EXPECT_EQ(WeightedCostScore(1e6f, p.CurrentWeights, EnergyPrices{-1, 0.21f}), 0.0f);
+  EXPECT_FALSE(CheckElectricityPrice(0));
+  EXPECT_FALSE(CheckElectricityPrice(-0.5f));
+  EXPECT_TRUE(CheckElectricityPrice(0.01f));
+}
+
+TEST_F(ParamsFixture, WeightFileHoldsFourteenBareNumbersAndReadsBack) {
+  WeightFactors w{0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.05f, 0.06f, 0.07f, 0.08f, 0.09f, 1e-5f};
+  CostParams c{6.5f, 2, 1.25f};
+  ASSERT_TRUE(WriteWeightFile(tmp.File("A.WGT"), w, c));
+  const std::string text = tmp.Read("A.WGT");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14);
+  EXPECT_EQ(text.substr(0, 10), "0.5\r\n0.1\r\n");
+  EXPECT_NE(text.find("1E-05\r\n6.5\r\n2\r\n1.25\r\n"), std::string::npos);
+  WeightFactors w2{};
+  CostParams c2{};
+  ASSERT_TRUE(ReadWeightFile(tmp.File("A.WGT"), w2, c2));
+  EXPECT_EQ(w2, w);
+  EXPECT_EQ(c2, c);
+}
+
+TEST_F(ParamsFixture, MalformedWeightFilesLeaveTheValuesAndNameTheFile) {
+  WeightFactors w = ws->Params.UserWeights;
+  CostParams c = ws->Params.UserCost;
+  std::string thirteen;
+  for (int i = 0; i < 13; ++i) thirteen += "1\r\n";
+  tmp.Write("SHORT.WGT", thirteen);
+  tmp.Write("TEXT.WGT", "1\r\n2\r\nabc\r\n");
+  tmp.Write("HUGE.WGT", thirteen + "1E+39\r\n");
+  for (const char* name : {"SHORT.WGT", "TEXT.WGT", "HUGE.WGT", "MISSING.WGT"}) {
+    const Status s = ReadWeightFile(tmp.File(name), w, c);
+    EXPECT_FALSE(s) << name;
+    EXPECT_NE(s.message.find(name), std::string::npos) << s.message;
+  }
+  EXPECT_EQ(w, ws->Params.UserWeights);
+  EXPECT_EQ(c, ws->Params.UserCost);
+}
+
+TEST_F(ParamsFixture, ReturnWithoutEditsClosesWithoutAQuestion) {
+  WeightingScreenModel screen(Context());
+  EXPECT_EQ(screen.WeightBoxes[2], "0.3");
+  EXPECT_EQ(screen.NormBoxes[6], "1.98E+08");
+  EXPECT_TRUE(screen.Return(prompts));
+  EXPECT_TRUE(prompts.log.empty());
+}
+
+TEST_F(ParamsFixture, ReturnAfterAnEditAsksAndFollowsTheAnswer) {
+  // Cancel keeps the screen open and applies nothing.
+  {
+    WeightingScreenModel screen(Context());
+    screen.WeightBoxes[2] = "0.5";
+    prompts.QueueAnswer(Answer::Cancel);
+    EXPECT_FALSE(screen.Return(prompts));
+    EXPECT_EQ(prompts.log.back(), std::string("YesNoCancel: ") + kSaveAndApplyQuestion);
+    EXPECT_FLOAT_EQ(ws->Params.CurrentWeights[2], 0.3f);
+    // No closes and still applies nothing.
+    prompts.QueueAnswer(Answer::No);
+    EXPECT_TRUE(screen.Return(prompts));
+    EXPECT_FLOAT_EQ(ws->Params.CurrentWeights[2], 0.3f);
+  }
+  // Yes saves the user values and makes them current.
+  WeightingScreenModel screen(Context());
+  screen.WeightBoxes[2] = "0.5";
+  prompts.QueueAnswer(Answer::Yes);
+  prompts.QueueFile(tmp.File("MINE.WGT"));
+  EXPECT_TRUE(screen.Return(prompts));
+  EXPECT_FLOAT_EQ(ws->Params.CurrentWeights[2], 0.5f);
+  WeightFactors saved{};
+  CostParams cost{};
+  ASSERT_TRUE(ReadWeightFile(tmp.File("MINE.WGT"), saved, cost));
+  EXPECT_FLOAT_EQ(saved[2], 0.5f);
+  EXPECT_EQ(prompts.dialogs.back().title, "Save Weighting / Cost Para. File");
+}
+
+TEST_F(ParamsFixture, PriceEditedOnTheCostScreenTakesEffectThroughYes) {
+  WeightingScreenModel weighting(Context());
+  CostScreenModel cost(ws->Params);
+  EXPECT_EQ(cost.PriceBoxes[0], "0.92");
+  cost.PriceBoxes[0] = "1.2";
+  EXPECT_TRUE(cost.Confirm(prompts));
+  EXPECT_TRUE(ws->Params.ParamsChanged);
+  EXPECT_FLOAT_EQ(ws->Params.CurrentPrices[0], 0.92f);  // not yet
+  prompts.QueueAnswer(Answer::Yes);                     // save dialog cancelled: applied all the same
+  EXPECT_TRUE(weighting.Return(prompts));
+  EXPECT_FLOAT_EQ(ws->Params.CurrentPrices[0], 1.2f);
+}
+
+TEST_F(ParamsFixture, CostScreenRefusesAnElectricityPriceNotAboveZero) {
+  CostScreenModel cost(ws->Params);
+  for (const char* typed : {"0", "-1", "abc", ""}) {
+    cost.PriceBoxes[0] = typed;
+    EXPECT_FALSE(cost.Confirm(prompts)) << typed;
+  }
+  EXPECT_EQ(prompts.Messages().size(), 4u);
+  EXPECT_NE(prompts.Messages()[0].find("Price of Electricity"), std::string::npos);
+  EXPECT_FLOAT_EQ(ws->Params.UserPrices[0], 0.92f);
+  EXPECT_FALSE(ws->Params.ParamsChanged);
+}
+
+TEST_F(ParamsFixture, OptionsSwitchBoxesAndCurrentCostParameters) {
+  ws->Params.UserWeights[1] = 0.2f;
+  ws->Params.UserCost = {7, 1, 1};
+  WeightingScreenModel screen(Context());
+  screen.ChooseUserValues();
+  EXPECT_EQ(screen.WeightBoxes[1], "0.2");
+  EXPECT_EQ(ws->Params.CurrentCost, (CostParams{7, 1, 1}));  // at once
+  EXPECT_TRUE(ws->Params.WgtOptUser);
+  CostScreenModel cost(ws->Params);
+  EXPECT_EQ(cost.Option, kUserOption);
+  cost.ChooseDefaultValues();
+  EXPECT_EQ(cost.CostBoxes[0], "5");
+  screen.ChooseDefaultValues();
+  EXPECT_EQ(screen.WeightBoxes[1], "0.13");
+  EXPECT_EQ(ws->Params.CurrentCost, ws->Params.DefaultCost);
+  EXPECT_FALSE(ws->Params.WgtOptUser);
+  EXPECT_EQ(CostScreenModel(ws->Params).Option, kDefaultOption);
+}
+
+TEST_F(ParamsFixture, OpeningAWeightFileSelectsUserValuesAndReturnsToTheProjectFolder) {
+  ws->Project.ProjDir = tmp.Folder() + "proj/";
+  WeightFactors w = ws->Params.DefaultWeights;
+  w[3] = 0.25f;
+  ASSERT_TRUE(WriteWeightFile(tmp.File("U.WGT"), w, CostParams{4, 2, 2}));
+  WeightingScreenModel screen(Context());
+  prompts.QueueFile(tmp.File("U.WGT"));
+  screen.OpenUserValues(prompts);
+  EXPECT_EQ(screen.Option, kUserOption);
+  EXPECT_EQ(screen.WeightBoxes[3], "0.25");
+  EXPECT_EQ(ws->Params.CurrentCost, (CostParams{4, 2, 2}));
+  EXPECT_EQ(ws->CurrentFolder, ws->Project.ProjDir);
+  // A bad file: a message naming it, nothing changes.
+  tmp.Write("BAD.WGT", "x\r\n");
+  prompts.QueueFile(tmp.File("BAD.WGT"));
+  screen.ChooseDefaultValues();
+  screen.OpenUserValues(prompts);
+  EXPECT_EQ(screen.Option, kDefaultOption);
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_NE(prompts.Messages()[0].find("BAD.WGT"), std::string::npos);
+  EXPECT_FLOAT_EQ(ws->Params.UserWeights[3], 0.25f);
+}

@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "common/Numbers.h"
+#include "common/TextReader.h"
+#include "lca/ResultFile.h"
+#include "lca/ResultScreen.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using kelca::testing::TempFolder;
+
+namespace {
+
+// Distinct values in every slot, so that a swapped or shifted value shows.
+void FillPart(PartResult& p, float seed) {
+  for (int s = 0; s < kStages; ++s) {
+    for (int c = 1; c < kImpactSlots; ++c) p.Impact[s][c] = seed + 100 * s + c;
+    p.Energy[s] = seed * 2 + s;
+    p.Waste[s] = seed * 3 + s + 0.5f;
+    p.Cost[s] = seed * 1000 + s;
+  }
+}
+
+struct ResultsFixture : ::testing::Test {
+  ResultsFixture() : ws(std::make_unique<Workspace>()) {
+    SetDefaultParameters(ws->Params);
+    ProjectState& p = ws->Project;
+    p.ProjFileName = "OFFICE.PRJ";
+    p.ProjName = "Office";
+    p.ProjDir = tmp.Folder();
+    p.FdnCount = 1;
+    p.FdnFile[0] = "F1.FDN";
+    p.FdnName[0] = "Piles";
+    p.FdnQty[0] = 1;
+    p.SerCount = 2;
+    p.SerFile = {"S1.SER", "S2.SER"};
+    p.SerName = {"Plant room", "Risers"};
+    p.SerQty = {1, 3};
+    float seed = 1;
+    ForEachPart(ws->Results, [&](PartResult& part) { FillPart(part, seed++); });
+    ws->CurrentFolder = tmp.Folder();
+  }
+  std::unique_ptr<Workspace> ws;
+  ScriptedPrompts prompts;
+  TempFolder tmp;
+};
+
+}  // namespace
+
+TEST(ViewComputation, GlobalWarmingOf197000NormalisesToOneAndWeighsPointThree) {
+  AssessmentParameters params;
+  SetDefaultParameters(params);
+  PartResult source;
+  source.Impact[kAsBuilt][2] = 197000;
+  source.Impact[kAsBuilt][1] = 1480;  // normalised 1, weighted 0.13
+  source.Cost[kAsBuilt] = 0.92f * 277778;
+  source.Energy[kAsBuilt] = 12;
+  CaseView view;
+  std::array<float, kStages> score{};
+  ComputeView(source, params, view, score);
+  EXPECT_FLOAT_EQ(view.Table[kAsBuilt][2].Normalised, 1);
+  EXPECT_FLOAT_EQ(view.Table[kAsBuilt][2].Weighted, 0.3f);
+  EXPECT_FLOAT_EQ(view.Table[kAsBuilt][0].Weighted, 0.43f);
+  EXPECT_EQ(view.Table[kAsBuilt][0].Characterised, 0);
+  EXPECT_NEAR(score[kAsBuilt], 0.43f + 0.55556f, 1e-5);
+  EXPECT_EQ(score[kDemolition], 0);
+  const ShownView shown = ShowStage(view, score, kAsBuilt);
+  EXPECT_EQ(shown.Characterised[2], "197000");
+  EXPECT_EQ(shown.Normalised[2], "1");
+  EXPECT_EQ(shown.Weighted[2], "0.3");
+  EXPECT_EQ(shown.Weighted[0], "0.43");
+  EXPECT_EQ(shown.Energy, "12");
+  EXPECT_EQ(shown.Score, "0.98556");
+}
+
+TEST(ViewComputation, NoZeroPriceOrOverflowReachesTheView) {
+  AssessmentParameters params;
+  SetDefaultParameters(params);
+  params.CurrentPrices[0] = 0;
+  params.CurrentWeights[1] = 3e38f;
+  PartResult source;
+  source.Impact[0][1] = 3e38f;
+  source.Cost[0] = 5e6f;
+  CaseView view;
+  std::array<float, kStages> score{};
+  ComputeView(source, params, view, score);
+  EXPECT_EQ(score[0], 0);
+  const ShownView shown = ShowStage(view, score, 0);
+  for (const std::string& text : {shown.Weighted[1], shown.Weighted[0], shown.Score}) {
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+  }
+}
+
+TEST(ViewSelection, ChoosesTheSourceOfEveryPartEntryAndGroup) {
+  auto results = std::make_unique<LcaResultSet>();
+  ProjectState info;
+  info.FlrCount = 2;
+  info.FlrName[0] = "Typical";
+  info.FlrName[1] = "Roof";
+  EXPECT_EQ(ViewSource(*results, info, {kWholeBldg, -1, -1}), &results->Bldg);
+  EXPECT_EQ(ViewSource(*results, info, {kFoundations, 0, -1}), &results->Fdn);
+  EXPECT_EQ(ViewSource(*results, info, {kFloors, 2, -1}), &results->FlrPortion[1]);
+  EXPECT_EQ(ViewSource(*results, info, {kServicesPart, 5, -1}), &results->SerPortion[4]);
+  EXPECT_EQ(ViewSource(*results, info, {kServicesPart, 0, -1}), &results->Ser);
+  EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, 1}), &results->FlrGroup[1]);
+  // Incomplete or out of range: nothing.
+  EXPECT_EQ(ViewSource(*results, info, {kFloors, -1, -1}), nullptr);
+  EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, -1}), nullptr);
+  EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, 2}), nullptr);
+  EXPECT_EQ(ViewSource(*results, info, {kFoundations, 1, 0}), nullptr);  // no foundation groups
+  EXPECT_EQ(GroupNames(kFloors, info), (std::vector<std::string>{"Typical", "Roof"}));
+  EXPECT_EQ(ClassEntries(kServicesPart).back(), "Select ........");
+  EXPECT_TRUE(ClassEntries(kWholeBldg).empty());
+}
+
+TEST_F(ResultsFixture, ResultFileRoundTripKeepsEveryValue) {
+  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
+  ProjectState info;
+  auto read = std::make_unique<LcaResultSet>();
+  ASSERT_TRUE(ReadResultFile(tmp.File("C.RES"), info, *read));
+  EXPECT_EQ(info.ProjFileName, "OFFICE.PRJ");
+  EXPECT_EQ(info.SerName[1], "Risers");
+  EXPECT_FLOAT_EQ(info.SerQty[1], 3);
+  EXPECT_EQ(info.FlrCount, 0);
+  EXPECT_TRUE(info.ProjDir.empty());
+  std::vector<const PartResult*> a, b;
+  ForEachPart(ws->Results, [&](const PartResult& p) { a.push_back(&p); });
+  ForEachPart(*read, [&](const PartResult& p) { b.push_back(&p); });
+  for (size_t i = 0; i < a.size(); ++i) {
+    // Parts 0..11 (building, types, portions), foundation group 0 (12), services groups 0 and 1 (42, 43).
+    if (i > 12 && i != 42 && i != 43) continue;
+    EXPECT_EQ(a[i]->Impact, b[i]->Impact) << i;
+    EXPECT_EQ(a[i]->Energy, b[i]->Energy) << i;
+    EXPECT_EQ(a[i]->Waste, b[i]->Waste) << i;
+    EXPECT_EQ(a[i]->Cost, b[i]->Cost) << i;
+  }
+  EXPECT_EQ(read->FdnGroup[1].Cost[0], 0);  // an unused group slot is not stored
+}
+
+TEST_F(ResultsFixture, ResultFileLaysOutTheBuildingBlockFirst) {
+  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
+  TextReader r("C.RES", tmp.Read("C.RES"));
+  std::string s;
+  int n = 0;
+  r.ReadString(s), r.ReadString(s);
+  r.ReadInt(n);
+  EXPECT_EQ(n, 1);
+  r.ReadString(s), r.ReadString(s), r.ReadString(s);
+  r.ReadInt(n);
+  EXPECT_EQ(n, 0);  // no floor groups: the count only
+  r.ReadInt(n);
+  EXPECT_EQ(n, 2);
+  for (int i = 0; i < 6; ++i) r.ReadString(s);
+  float bldg = 0, fdn = 0;
+  r.ReadSingle(bldg), r.ReadSingle(fdn);  // stage 0, category 0 of Bldg and Fdn
+  EXPECT_EQ(bldg, 0);
+  EXPECT_EQ(fdn, 0);
+  r.ReadSingle(bldg), r.ReadSingle(bldg);
+  r.ReadSingle(bldg), r.ReadSingle(fdn);  // stage 0, category 1
+  EXPECT_EQ(bldg, ws->Results.Bldg.Impact[0][1]);
+  EXPECT_EQ(fdn, ws->Results.Fdn.Impact[0][1]);
+  const std::string text = tmp.Read("C.RES");
+  // 2 + 3 count lines + 3 group lines + 70 building lines + 15 portion blocks of 70 lines.
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 + 3 + 3 + 70 + 70 * (3 + 5) + 70 * 3);
+}
+
+TEST_F(ResultsFixture, MalformedResultFilesLeaveTheCaseAsItWas) {
+  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
+  const std::string good = tmp.Read("C.RES");
+  tmp.Write("CUT.RES", good.substr(0, good.size() / 2));
+  std::string tooMany = good;
+  tooMany.replace(tooMany.find("\r\n1\r\n") + 2, 1, "11");  // foundation group count 11
+  tmp.Write("COUNT.RES", tooMany);
+  ProjectState info;
+  info.ProjName = "kept";
+  auto results = std::make_unique<LcaResultSet>();
+  results->Bldg.Cost[0] = 42;
+  for (const char* name : {"CUT.RES", "COUNT.RES", "NONE.RES"}) {
+    const Status s = ReadResultFile(tmp.File(name), info, *results);
+    EXPECT_FALSE(s) << name;
+    EXPECT_NE(s.message.find(name), std::string::npos) << s.message;
+  }
+  EXPECT_EQ(info.ProjName, "kept");
+  EXPECT_EQ(results->Bldg.Cost[0], 42);
+}
+
+TEST_F(ResultsFixture, ShowNeedsACompleteSelectionAndFillsTheCaseView) {
+  ResultScreenModel screen(*ws);
+  EXPECT_EQ(screen.SelectedCase(), kCurrentCase);
+  EXPECT_FALSE(screen.SaveEnabled(kReferenceCase));
+  EXPECT_FALSE(screen.ExportEnabled());
+  screen.SelectPart(kServicesPart);
+  screen.SelectStage(kAsBuilt);
+  EXPECT_FALSE(screen.ShowResults());  // no class entry yet
+  screen.SelectClass(6);               // "Select ........"
+  EXPECT_EQ(screen.GroupList(), (std::vector<std::string>{"Plant room", "Risers"}));
+  EXPECT_FALSE(screen.ShowResults());  // no group yet
+  screen.SelectGroup(1);
+  ASSERT_TRUE(screen.ShowResults());
+  const CaseView& view = ws->Cases.Case[kCurrentCase].View;
+  EXPECT_EQ(view.Table[kAsBuilt][3].Characterised, ws->Results.SerGroup[1].Impact[kAsBuilt][3]);
+  EXPECT_EQ(view.GroupText, "Risers");
+  EXPECT_EQ(view.ClassText, "Select ........");
+  EXPECT_EQ(screen.Shown().Cost, FormatGeneral(ws->Results.SerGroup[1].Cost[kAsBuilt]));
+  EXPECT_EQ(screen.CaseMessages()[kCurrentCase], "Data computed for the CURRENT Case.");
+  EXPECT_TRUE(screen.ExportEnabled());
+  screen.SelectStage(kDemolition);
+  EXPECT_TRUE(screen.Shown().Cost.empty());
+  EXPECT_TRUE(screen.CaseMessages()[kCurrentCase].empty());
+  screen.SelectPart(kFloors);  // refills the entries and clears the groups
+  EXPECT_EQ(screen.ClassList().front(), "All Flrs.");
+  EXPECT_TRUE(screen.GroupList().empty());
+}
+
+TEST_F(ResultsFixture, AReferenceSavedAndLoadedAsAlternativeShowsTheSameView) {
+  ResultScreenModel screen(*ws);
+  screen.SetReference();
+  EXPECT_TRUE(screen.SaveEnabled(kReferenceCase));
+  prompts.QueueFile(tmp.File("REF.RES"));
+  screen.SaveCase(kReferenceCase, prompts);
+  EXPECT_EQ(prompts.dialogs.back().title, "Open File for Saving LCA/LCC Results");
+  EXPECT_EQ(prompts.dialogs.back().proposedName, "OFFICE_R");
+  EXPECT_EQ(screen.SelectedCase(), kReferenceCase);
+
+  auto showFloorsEnvelope = [&](int caseIndex) {
+    screen.SelectCase(caseIndex);
+    screen.SelectPart(kServicesPart);
+    screen.SelectClass(2);
+    screen.SelectStage(kWholeLife);
+    EXPECT_TRUE(screen.ShowResults());
+    return screen.Shown();
+  };
+  const ShownView reference = showFloorsEnvelope(kReferenceCase);
+  ws->Results = LcaResultSet{};  // the live results change; the snapshot does not
+  prompts.QueueFile(tmp.File("REF.RES"));
+  screen.LoadCase(kAlternativeCase, prompts);
+  EXPECT_TRUE(screen.SaveEnabled(kAlternativeCase));
+  EXPECT_EQ(screen.SelectedCase(), kAlternativeCase);
+  const ShownView alternative = showFloorsEnvelope(kAlternativeCase);
+  EXPECT_EQ(alternative.Characterised, reference.Characterised);
+  EXPECT_EQ(alternative.Weighted, reference.Weighted);
+  EXPECT_EQ(alternative.Score, reference.Score);
+  EXPECT_EQ(alternative.Cost, FormatGeneral(ws->Cases.Case[kReferenceCase].Results.SerPortion[1].Cost[0]));
+  EXPECT_EQ(screen.CaseMessages()[kAlternativeCase], "Data computed for the ALTERNATIVE Case.");
+  // A case never set shows zeros.
+  ws->Cases.Case[kReferenceCase] = ResultCase{};
+  EXPECT_EQ(showFloorsEnvelope(kReferenceCase).Cost, "0");
+}
+
+TEST_F(ResultsFixture, AFailedLoadKeepsTheCase) {
+  ResultScreenModel screen(*ws);
+  tmp.Write("BAD.RES", "\"x\"\r\n");
+  prompts.QueueFile(tmp.File("BAD.RES"));
+  ws->Cases.Case[kAlternativeCase].Info.ProjName = "before";
+  screen.LoadCase(kAlternativeCase, prompts);
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_NE(prompts.Messages()[0].find("BAD.RES"), std::string::npos);
+  EXPECT_EQ(ws->Cases.Case[kAlternativeCase].Info.ProjName, "before");
+  EXPECT_FALSE(screen.SaveEnabled(kAlternativeCase));
+}
+
+TEST_F(ResultsFixture, TableExportWritesTheShownView) {
+  ResultScreenModel screen(*ws);
+  screen.SelectPart(kWholeBldg);
+  screen.SelectStage(kOperatingEnergy);
+  ASSERT_TRUE(screen.ShowResults());
+  prompts.QueueFile("");
+  screen.ExportTable(prompts);
+  EXPECT_EQ(prompts.Messages(), (std::vector<std::string>{"Failed to write results in table!!"}));
+  prompts.QueueFile(tmp.File("T.CSV"));
+  screen.ExportTable(prompts);
+  const std::string csv = tmp.Read("T.CSV");
+  const ShownView& shown = screen.Shown();
+  EXPECT_EQ(csv.substr(0, csv.find("\"Impact")),
+            "\"Project:\",\"Office\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"
+            "\"Case\",\"Building Parts\",\"\",\"\",\"Life Cycle Stage\"\r\n"
+            "\"Current Case\",\"Whole Bldg.\",\"\",\"\",\"Operating (Energy)\"\r\n"
+            "\"\",\"\",\"\",\"\",\"\"\r\n\"LCIA/LCC Results\",\"\",\"\",\"\",\"\"\r\n");
+  EXPECT_NE(csv.find("\" 2. Global Warming \"," + shown.Characterised[2] + ",\"kg CO2 eq.\"," + shown.Normalised[2] +
+                     "," + shown.Weighted[2] + "\r\n"),
+            std::string::npos);
+  EXPECT_NE(csv.find("\"12. Solid Waste\"," + shown.Waste + ",\"kg\",\"\"," + shown.Cost + "\r\n"), std::string::npos);
+  EXPECT_NE(csv.find("\"\",\"\",\"\",\"Total LCA/LCC Score\",\"" + shown.Score + "\"\r\n"), std::string::npos);
+}
