@@ -11,10 +11,11 @@ enum class Answer { Ok, Cancel, Yes, No };
 // A file dialog as the user sees it. filter uses the "Desc (*.EXT)|*.EXT" form;
 // several pairs may follow one another ("A (*.A)|*.A|B (*.B)|*.B").
 struct FileDialogRequest {
-  std::string title;
-  std::string filter;
-  std::string initialFolder;  // empty: the current folder
-  std::string proposedName;   // the file name the dialog starts with
+  std::string title{};
+  std::string filter{};
+  std::string initialFolder{};  // empty: the current folder
+  std::string proposedName{};   // the file name the dialog starts with
+  bool mayBeNew = false;        // an open dialog that also accepts the name of a file not yet made
 };
 
 class Prompts {
