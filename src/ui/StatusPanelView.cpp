@@ -9,9 +9,28 @@ constexpr int kMargin = 6;
 constexpr int kColumns = 76;  // the widest line of the panel, with room to spare
 }  // namespace
 
+namespace {
+bool IsFixedWidth(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance('i') == metrics.horizontalAdvance('M');
+}
+}  // namespace
+
 QFont StatusPanelFont() {
-  QFont font = QFontDatabase::families().contains("Courier New") ? QFont("Courier New")
-                                                                 : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  QFont font;
+  if (QFontDatabase::families().contains("Courier New")) {
+    font = QFont("Courier New");
+  } else {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!IsFixedWidth(font)) {
+      for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(family) && IsFixedWidth(QFont(family))) {
+          font = QFont(family);
+          break;
+        }
+      }
+    }
+  }
   font.setFixedPitch(true);
   font.setStyleHint(QFont::Monospace);
   font.setPointSize(9);

@@ -25,5 +25,6 @@ class StatusPanelView : public QWidget {
   const kelca::StatusPanel& panel_;
 };
 
-// "Courier New" when installed, else the system's fixed-width font.
+// A fixed-width font: "Courier New" when installed, else the system's
+// fixed-width font, else any installed family whose letters share one width.
 QFont StatusPanelFont();

@@ -1,0 +1,193 @@
+// The main window: its menu, the status panel, Exit and the slide controls.
+#include <QAction>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "ui/QtPrompts.h"
+#include "ui/StatusPanelView.h"
+#include "app/ScriptedPrompts.h"
+#include "ui/frmMain.h"
+#include "support/DbFiles.h"
+#include "support/TempFolder.h"
+
+using kelca::testing::TempFolder;
+
+namespace {
+const QString kFirstStep = "   First step: Open LCIA/LCC Database using the File Menu";
+
+// One main window over its own workspace, scripted prompts and settings folder.
+struct Fixture {
+  explicit Fixture(bool withDatabase = false) {
+    std::filesystem::create_directories(tmp.File("config"));
+    if (withDatabase) {
+      std::filesystem::create_directories(tmp.File("db/Ch2"));
+      const std::string text = kelca::testing::MaterialFileText({{}, {}, {}});
+      tmp.Write("db/MATLCIA.IDB", text);
+      tmp.Write("db/MATLCIA.ILF", text);
+      tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + tmp.File("db/") + "\"\r\n");
+    }
+    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
+    window->show();
+    window->Startup();
+  }
+  template <class T>
+  T* Find(const char* name) {
+    T* found = window->findChild<T*>(name);
+    if (!found) qFatal("no control %s", name);
+    return found;
+  }
+
+  TempFolder tmp;
+  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
+  kelca::ScriptedPrompts prompts;
+  std::unique_ptr<frmMain> window;
+};
+}  // namespace
+
+class TestFrmMain : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void menuHasEveryEntryWithItsCaptionInOrder() {
+    Fixture f;
+    const QList<QPair<const char*, QStringList>> menus = {
+        {"mnuFile",
+         {"mnuOpenData", "OpenL0", "mnuFNew", "mnuFileOpen", "mnuFileSave", "mnuL1", "mnuFileClose", "FileL2",
+          "mnuFileExit"}},
+        {"mnuEdit", {"mnuEditBldg", "mnuEditBEUInput", "EditL1", "mnuRunReset", "EditL2", "mnuEditWeights"}},
+        {"MnuPrint", {"MnuPrintInSum", "mnuWSelected"}},
+        {"mnuRun", {"mnuRunOprEgy", "mnuRunLCA", "mnuRunLCC"}},
+        {"mnuRL1", {"mnuViewEgy", "mnuViewLCC", "mnuViewRes"}},
+        {"mnuViewSS", {"mnuSSCh1", "mnuSSCh2", "mnuSSEnd"}}};
+    for (const auto& [menuName, entries] : menus) {
+      QStringList names;
+      for (QAction* action : f.Find<QMenu>(menuName)->actions()) names << action->objectName();
+      QCOMPARE(names, entries);
+    }
+    const QList<QPair<const char*, QString>> captions = {
+        {"mnuOpenData", "Open LCIA/LCC &Database"}, {"mnuFNew", "Cre&at New Project"},
+        {"mnuFileOpen", "&Open Project"}, {"mnuFileSave", "&Save Project"}, {"mnuFileClose", "&Close Project"},
+        {"mnuFileExit", "E&xit"}, {"mnuEditBldg", "&Building and System LCA Input"},
+        {"mnuEditBEUInput", "&Energy Use Modelling Input"}, {"mnuRunReset", "&Reset Selection for Assessment"},
+        {"mnuEditWeights", "LCA &Weightings and Cost Para."}, {"MnuPrintInSum", "&Input Summary"},
+        {"mnuWSelected", "&Selected Components and Elements"}, {"mnuRunOprEgy", "Calculate Operating &Energy Use"},
+        {"mnuRunLCA", "Calculate Life Cycle &Impact"}, {"mnuRunLCC", "Calculate Life Cycle &Cost"},
+        {"mnuViewEgy", "Operating Energy Results"}, {"mnuViewLCC", "LCC Results"}, {"mnuViewRes", "Overall Results"},
+        {"mnuSSCh1", "About &LCA"}, {"mnuSSCh2", "About this &Program"}, {"mnuSSEnd", "&End Slide Show"}};
+    for (const auto& [name, caption] : captions) QCOMPARE(f.Find<QAction>(name)->text(), caption);
+    for (const char* separator : {"OpenL0", "mnuL1", "FileL2", "EditL1", "EditL2"}) {
+      QVERIFY(f.Find<QAction>(separator)->isSeparator());
+    }
+    const QList<QPair<const char*, QString>> titles = {{"mnuFile", "&File"}, {"mnuEdit", "&Edit"},
+                                                       {"MnuPrint", "&Write"}, {"mnuRun", "&Run"},
+                                                       {"mnuRL1", "&View"}, {"mnuViewSS", "&SlideShow"}};
+    for (const auto& [name, title] : titles) QCOMPARE(f.Find<QMenu>(name)->title(), title);
+    for (const char* checkable : {"mnuOpenData", "mnuRunOprEgy", "mnuRunLCA", "mnuRunLCC"}) {
+      QVERIFY(f.Find<QAction>(checkable)->isCheckable());
+    }
+  }
+
+  void entriesWithoutTheirScreensAreDisabled() {
+    Fixture f;
+    for (const char* pending : {"mnuEditBldg", "mnuEditBEUInput", "mnuEditWeights", "MnuPrintInSum", "mnuWSelected",
+                                "mnuRunOprEgy", "mnuRunLCA", "mnuRunLCC", "mnuViewEgy", "mnuViewLCC", "mnuViewRes"}) {
+      QVERIFY2(!f.Find<QAction>(pending)->isEnabled(), pending);
+    }
+    for (const char* ready : {"mnuOpenData", "mnuFNew", "mnuFileOpen", "mnuFileSave", "mnuFileClose", "mnuFileExit",
+                              "mnuRunReset", "mnuSSCh1", "mnuSSCh2", "mnuSSEnd"}) {
+      QVERIFY2(f.Find<QAction>(ready)->isEnabled(), ready);
+    }
+    f.window->SetReportWriters([](kelca::Workspace&, const std::string&) { return kelca::Status::Ok(); }, {});
+    QVERIFY(f.Find<QAction>("MnuPrintInSum")->isEnabled());
+    QVERIFY(!f.Find<QAction>("mnuWSelected")->isEnabled());
+  }
+
+  void startupShowsTheFirstStepInAFixedWidthFont() {
+    Fixture f;
+    auto* panel = f.Find<StatusPanelView>("PicMain");
+    QCOMPARE(panel->VisibleLines().size(), 23);
+    QCOMPARE(panel->VisibleLines()[22], kFirstStep);
+    const QFontMetrics metrics(panel->font());
+    QCOMPARE(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('M'));
+    QVERIFY(f.window->windowTitle().startsWith("Kelca"));
+    QCOMPARE(f.Find<QLabel>("lblProjName")->text(), QString("Project Name"));
+    QCOMPARE(f.Find<QLabel>("lblProjFName")->text(), QString("Project Filename:"));
+    QCOMPARE(f.Find<QPushButton>("cmdEnterProjName")->text(), QString("Enter"));
+    for (const char* hidden : {"Image1", "cboSldLst", "cmdNxSld", "lblNxSld", "cmdLsSld", "lblLsSld", "cmdEndSldShow"}) {
+      QVERIFY2(!f.Find<QWidget>(hidden)->isVisible(), hidden);
+    }
+  }
+
+  void statusPanelKeepsTheHeaderAndTheLast18Messages() {
+    Fixture f;
+    auto* panel = f.Find<StatusPanelView>("PicMain");
+    const QStringList start = panel->VisibleLines();
+    for (int i = 0; i < 25; ++i) f.window->Shell().ShowStatus("   message " + std::to_string(i));
+    const QStringList lines = panel->VisibleLines();
+    QCOMPARE(lines.mid(0, 5), start.mid(0, 5));
+    for (int line = 5; line <= 22; ++line) QCOMPARE(lines[line], QString("   message %1").arg(line + 2));
+  }
+
+  void exitAsksOnlyAfterEnter() {
+    Fixture fresh;
+    fresh.Find<QAction>("mnuFileExit")->trigger();
+    QVERIFY(fresh.prompts.log.empty());
+    QVERIFY(!fresh.window->isVisible());
+
+    Fixture f(true);
+    f.ws->Project.ProjDir = f.tmp.Folder();
+    QTest::keyClicks(f.Find<QLineEdit>("txtProjName"), "Office");
+    QTest::mouseClick(f.Find<QPushButton>("cmdEnterProjName"), Qt::LeftButton);
+    QCOMPARE(f.ws->Project.ProjName, std::string("Office"));
+    QCOMPARE(f.Find<StatusPanelView>("PicMain")->VisibleLines()[22], QString("   Proceeded to edit project data"));
+
+    f.Find<QAction>("mnuFileExit")->trigger();  // Cancel
+    QCOMPARE(f.prompts.log, std::vector<std::string>{"OkCancel: Quit program without saving?"});
+    QVERIFY(f.window->isVisible());
+    f.prompts.QueueAnswer(kelca::Answer::Ok);
+    f.Find<QAction>("mnuFileExit")->trigger();
+    QVERIFY(!f.window->isVisible());
+  }
+
+  void slideControlsStepThroughTheSlides() {
+    Fixture f(true);
+    QVERIFY(f.Find<QAction>("mnuOpenData")->isChecked());
+    f.tmp.Write("db/Ch2/Ch2Slides.txt", "\"H\"\r\n2\r\n\"First\",\"Ch2\\A.png\",\"\"\r\n\"Second\",\"Ch2\\B.png\",\"\"\r\n");
+    f.Find<QAction>("mnuSSCh2")->trigger();
+    auto* list = f.Find<QComboBox>("cboSldLst");
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentText(), QString("First"));
+    QVERIFY(f.Find<QWidget>("Image1")->isVisible());
+    QVERIFY(f.Find<QWidget>("cmdEndSldShow")->isVisible());
+
+    QTest::mouseClick(f.Find<QLabel>("lblNxSld"), Qt::LeftButton);
+    QCOMPARE(list->currentText(), QString("Second"));
+    QTest::mouseClick(f.Find<QPushButton>("cmdNxSld"), Qt::LeftButton);  // already on the last slide
+    QCOMPARE(f.window->Shell().Slides.Current, 2);
+    QTest::mouseClick(f.Find<QPushButton>("cmdLsSld"), Qt::LeftButton);
+    QCOMPARE(list->currentIndex(), 0);
+
+    QTest::mouseClick(f.Find<QWidget>("Image1"), Qt::LeftButton);
+    QVERIFY(!f.Find<QWidget>("Image1")->isVisible());
+    QTest::mouseClick(f.Find<QPushButton>("cmdEndSldShow"), Qt::LeftButton);
+    QVERIFY(!list->isVisible());
+    QVERIFY(!f.Find<QWidget>("cmdNxSld")->isVisible());
+  }
+
+  void filtersMatchBothCases() {
+    QCOMPARE(ToQtFilter("LCIA database files (*.IDB)|*.IDB"), QString("LCIA database files (*.IDB *.idb)"));
+    QCOMPARE(ToQtFilter("A (*.prj)|*.prj|B (*.T)|*.T"), QString("A (*.prj *.PRJ);;B (*.T *.t)"));
+    QCOMPARE(ToQtFilter(""), QString());
+  }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmMain.moc"
