@@ -5,6 +5,9 @@
 namespace kelca {
 
 void ClearProjectResults(Workspace& ws) {
+  ws.EnergyFiles = EnergyFileNames{};
+  ws.ACEnergy = AnnualACEnergy{};
+  ws.ZoneElec = ZoneElecEnergy{};
   ws.EnergyUse = EnergyUseSummary{};
 }
 

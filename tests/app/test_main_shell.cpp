@@ -255,6 +255,8 @@ TEST_F(MainShellTest, CloseAsksOnlyWhenUnsavedAndForgetsTheProjectsNamesAndResul
   prompts.QueueFile(WriteProject("Tower"));
   shell.OpenProject();
   ws->EnergyUse.Value[0] = 123;
+  ws->ACEnergy.Value[2] = 45;
+  ws->EnergyFiles.EciFile = tmp.File("proj/P.ECI");
   ws->Selection.Fdn.GrpSel[0] = 0;
   shell.ProjSaved = false;
 
@@ -271,6 +273,8 @@ TEST_F(MainShellTest, CloseAsksOnlyWhenUnsavedAndForgetsTheProjectsNamesAndResul
   EXPECT_EQ(shell.Fields.ProjFileText, "");
   EXPECT_EQ(ws->CurrentFolder, Db());
   EXPECT_FLOAT_EQ(ws->EnergyUse.Value[0], 0);
+  EXPECT_FLOAT_EQ(ws->ACEnergy.Value[2], 0);
+  EXPECT_EQ(ws->EnergyFiles.EciFile, "");
   EXPECT_FLOAT_EQ(ws->Selection.Fdn.GrpSel[0], 1);
   EXPECT_EQ(ws->Project.FdnCount, 1);  // the group lists stay
   EXPECT_TRUE(shell.ProjSaved);
