@@ -3,6 +3,7 @@
 // counted by position in the file, so the two files line up row by row.
 #include "lca/MaterialTable.h"
 
+#include "common/Paths.h"
 #include "common/TextReader.h"
 
 namespace kelca {
@@ -80,6 +81,19 @@ std::array<int, kMaterialSections> SectionCounts(const MaterialTable& table) {
     head += count + 1;
   }
   return counts;
+}
+
+void SetDatabaseFiles(DbLocations& db, const std::string& idbPath) {
+  db.LcaIdbFile = idbPath;
+  db.LcaIlfFile = ReplaceLastThree(idbPath, "ILF");
+  db.LcaDbFolder = FolderOf(idbPath);
+}
+
+Status OpenDatabase(const std::string& idbPath, DbLocations& db, MaterialTable& table) {
+  SetDatabaseFiles(db, idbPath);
+  Status status = LoadMaterialDatabase(db.LcaIlfFile, db.LcaIdbFile, table);
+  SetLibraryLocations(db);
+  return status;
 }
 
 }  // namespace kelca

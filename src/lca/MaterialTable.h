@@ -51,4 +51,13 @@ std::array<int, kMaterialSections> SectionCounts(const MaterialTable& table);
 // Sets the ten library folder and file names from LcaDbFolder.
 void SetLibraryLocations(DbLocations& db);
 
+// The database file names of an ".IDB" file: LcaIdbFile is the path,
+// LcaIlfFile the path with its last three characters replaced by "ILF",
+// LcaDbFolder its folder.
+void SetDatabaseFiles(DbLocations& db, const std::string& idbPath);
+// Opens the database of an ".IDB" file: sets the database files, loads both
+// files and sets the library locations. On failure the locations are set all
+// the same and the status names the file and the fault.
+Status OpenDatabase(const std::string& idbPath, DbLocations& db, MaterialTable& table);
+
 }  // namespace kelca

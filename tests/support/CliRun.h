@@ -1,0 +1,31 @@
+#pragma once
+// Runs kelca-cli as a user would and collects its exit status and its output
+// (standard output and standard error together).
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+namespace kelca::testing {
+
+struct CliRun {
+  int status = -1;
+  std::string output;
+};
+
+// args are passed to the shell as they are; quote paths that may hold blanks.
+inline CliRun RunCli(const std::string& args) {
+  const std::string command = "'" KELCA_CLI_PATH "' " + args + " 2>&1";
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[512];
+  while (fgets(buffer, sizeof buffer, pipe)) run.output += buffer;
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+inline std::string Quote(const std::string& path) { return "'" + path + "'"; }
+
+}  // namespace kelca::testing
