@@ -5,4 +5,5 @@ cd "$(dirname "$0")"
 source tools/setup.sh
 kelca_build
 cli="$KELCA_BUILD/src/kelca-cli"
-"$cli" --help
+"$cli" db-info data/db
+"$cli" project-info samples/starter/STARTER.PRJ --db data/db
