@@ -258,6 +258,11 @@ TEST_F(MainShellTest, CloseAsksOnlyWhenUnsavedAndForgetsTheProjectsNamesAndResul
   ws->ACEnergy.Value[2] = 45;
   ws->EnergyFiles.EciFile = tmp.File("proj/P.ECI");
   ws->Selection.Fdn.GrpSel[0] = 0;
+  ws->NonAC.TownGas.Count = 1;
+  ws->NonAC.TownGas.System[1].AnnualUse = 700;
+  ws->Results.Ser.Cost[0] = 5;
+  ws->Cases.Case[kReferenceCase].Results.Bldg.Energy[1] = 6;
+  ws->Cases.Case[kCurrentCase].View.Cost[0] = 7;
   shell.ProjSaved = false;
 
   EXPECT_FALSE(shell.CloseProject());  // Cancel
@@ -275,6 +280,11 @@ TEST_F(MainShellTest, CloseAsksOnlyWhenUnsavedAndForgetsTheProjectsNamesAndResul
   EXPECT_FLOAT_EQ(ws->EnergyUse.Value[0], 0);
   EXPECT_FLOAT_EQ(ws->ACEnergy.Value[2], 0);
   EXPECT_EQ(ws->EnergyFiles.EciFile, "");
+  EXPECT_FLOAT_EQ(ws->NonAC.TownGas.System[1].AnnualUse, 0);
+  EXPECT_EQ(ws->NonAC.TownGas.Count, 1);  // an input, kept
+  EXPECT_EQ(ws->Results.Ser.Cost[0], 0);
+  EXPECT_EQ(ws->Cases.Case[kReferenceCase].Results.Bldg.Energy[1], 0);
+  EXPECT_EQ(ws->Cases.Case[kCurrentCase].View.Cost[0], 0);
   EXPECT_FLOAT_EQ(ws->Selection.Fdn.GrpSel[0], 1);
   EXPECT_EQ(ws->Project.FdnCount, 1);  // the group lists stay
   EXPECT_TRUE(shell.ProjSaved);
