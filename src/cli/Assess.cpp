@@ -1,0 +1,207 @@
+// kelca-cli assess PROJECT.PRJ --db DBFOLDER [--wgt FILE.WGT] [--eur FILE.EUR]
+//   [--energy V0,V1,V2,V3,V4,V5] [--res OUT.RES] [--csv OUT.CSV] [--lcc OUT.LCC]
+// Opens the project and the database as the desktop program does, runs the
+// impact and then the cost calculation, and prints the whole building's
+// results by life cycle stage. The result, table and LCC files are written by
+// the same commands as on the result and LCC screens.
+#include <iomanip>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "building/ProjectState.h"
+#include "cli/Command.h"
+#include "cli/DatabaseArgument.h"
+#include "common/Numbers.h"
+#include "common/Paths.h"
+#include "lca/LcaCalculation.h"
+#include "lca/LccScreen.h"
+#include "lca/ResultScreen.h"
+#include "lca/WeightingScreens.h"
+
+namespace kelca::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "PROJECT.PRJ --db DBFOLDER [--wgt FILE.WGT] [--eur FILE.EUR] [--energy V0,V1,V2,V3,V4,V5] [--res OUT.RES] "
+    "[--csv OUT.CSV] [--lcc OUT.LCC]";
+
+struct AssessOptions {
+  std::string project, db, wgt, eur, res, csv, lcc;
+  std::optional<std::array<float, kEnergyUseEntries>> energy;
+};
+
+std::optional<std::array<float, kEnergyUseEntries>> ParseEnergy(const std::string& text) {
+  std::array<float, kEnergyUseEntries> values{};
+  std::stringstream in(text);
+  std::string field;
+  size_t n = 0;
+  while (std::getline(in, field, ',')) {
+    const auto value = ParseNumber(field);
+    if (n == values.size() || !value || field.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
+    values[n++] = static_cast<float>(*value);
+  }
+  if (n != values.size()) return std::nullopt;
+  return values;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, AssessOptions& o) {
+  const std::vector<std::pair<const char*, std::string*>> named{{"--db", &o.db},   {"--wgt", &o.wgt},
+                                                                {"--eur", &o.eur}, {"--res", &o.res},
+                                                                {"--csv", &o.csv}, {"--lcc", &o.lcc}};
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    bool taken = false;
+    for (const auto& [name, target] : named) {
+      if (a == name && i + 1 < args.size()) {
+        *target = args[++i];
+        taken = true;
+      }
+    }
+    if (taken) continue;
+    if (a == "--energy" && i + 1 < args.size()) {
+      o.energy = ParseEnergy(args[++i]);
+      if (!o.energy) {
+        std::cerr << "kelca-cli assess: --energy needs six numbers separated by commas\n";
+        return false;
+      }
+    } else if (o.project.empty() && a.rfind("--", 0) != 0) {
+      o.project = a;
+    } else {
+      return false;
+    }
+  }
+  return !o.project.empty() && !o.db.empty();
+}
+
+// Prints the run's status lines as they come.
+class PrintingProgress : public ProgressSink {
+ public:
+  void AddLine(const std::string& line) override { std::cout << line << "\n"; }
+};
+
+// The project as Open Project leaves it: selections reset, folders set.
+Status OpenProject(const std::string& file, Workspace& ws) {
+  ws.Selection.FdnSkip = ws.Selection.FlrSkip = ws.Selection.SerSkip = 0;
+  ResetAllSel(ws.Selection);
+  const std::string path = ResolvePath(ws.CurrentFolder, file);
+  if (Status read = ReadProjectFile(path, ws.Project); !read) return read;
+  ws.Project.ProjDir = FolderOf(path);
+  ws.Project.ProjFileName = FileNameOf(path);
+  ws.CurrentFolder = ws.Project.ProjDir;
+  return Status::Ok();
+}
+
+// The first message a screen command gave, as a failed status.
+Status FirstMessage(const ScriptedPrompts& prompts) {
+  const auto messages = prompts.Messages();
+  return messages.empty() ? Status::Ok() : Status::Error(messages.front());
+}
+
+// Opens a ".WGT" file on the weighting screen and returns with Yes, without saving it again.
+Status ApplyWeightFile(const std::string& file, Workspace& ws) {
+  ScriptedPrompts prompts;
+  WeightingScreenModel screen({ws.Params, ws.CurrentFolder, ws.Project});
+  prompts.QueueFile(ResolvePath(ws.CurrentFolder, file));
+  screen.OpenUserValues(prompts);
+  if (Status opened = FirstMessage(prompts); !opened) return opened;
+  prompts.QueueAnswer(Answer::Yes);
+  screen.Return(prompts);
+  return Status::Ok();
+}
+
+void PrintRow(const std::string& label, const std::array<float, kStages>& values) {
+  std::cout << std::left << std::setw(40) << label << std::right;
+  for (float v : values) std::cout << std::setw(20) << FormatGeneral(v);
+  std::cout << "\n";
+}
+
+void PrintWholeBuilding(const Workspace& ws) {
+  const CaseView& view = ws.Cases.Case[kCurrentCase].View;
+  std::cout << "\nWhole building results, project \"" << ws.Project.ProjName << "\"\n";
+  std::cout << std::left << std::setw(40) << "" << std::right;
+  for (const std::string& stage : StageNames()) std::cout << std::setw(20) << stage;
+  std::cout << "\n";
+  for (int c = 1; c <= 12; ++c) {
+    std::array<float, kStages> row{};
+    for (int s = 0; s < kStages; ++s) {
+      row[s] = c <= 10 ? view.Table[s][c].Characterised : (c == 11 ? view.Energy[s] : view.Waste[s]);
+    }
+    std::string text = CategoryText(c);
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    PrintRow(text + " (" + CategoryUnit(c) + ")", row);
+  }
+  PrintRow("13. Life Cycle Cost (ZQ$)", view.Cost);
+  PrintRow("Total LCA/LCC Score", ws.Cases.Score);
+}
+
+// Writes the files asked for through the result and LCC screens' own commands.
+Status WriteOutputs(const AssessOptions& o, Workspace& ws, ResultScreenModel& results) {
+  ScriptedPrompts prompts;
+  if (!o.res.empty()) {
+    prompts.QueueFile(ResolvePath(ws.CurrentFolder, o.res));
+    results.SaveCase(kCurrentCase, prompts);
+  }
+  if (!o.csv.empty()) {
+    results.SelectPart(kWholeBldg);
+    results.SelectStage(kWholeLife);
+    results.ShowResults();
+    prompts.QueueFile(ResolvePath(ws.CurrentFolder, o.csv));
+    results.ExportTable(prompts);
+  }
+  if (!o.lcc.empty()) {
+    LccScreenModel lcc(ws);
+    prompts.QueueFile(ResolvePath(ws.CurrentFolder, o.lcc));
+    lcc.Save(prompts);
+  }
+  return FirstMessage(prompts);
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "kelca-cli assess: " << message << "\n";
+  return 1;
+}
+
+int RunAssess(const std::vector<std::string>& args) {
+  AssessOptions o;
+  if (!ParseOptions(args, o)) {
+    std::cerr << "Usage: kelca-cli assess " << kUsage << "\n";
+    return 2;
+  }
+  auto ws = std::make_unique<Workspace>();
+  SetDefaultParameters(ws->Params);
+  if (Status db = OpenDatabaseArgument(o.db, ws->Db, ws->Materials); !db) return Fail(db.message);
+  if (Status project = OpenProject(o.project, *ws); !project) return Fail(project.message);
+  if (!o.wgt.empty()) {
+    if (Status weights = ApplyWeightFile(o.wgt, *ws); !weights) return Fail(weights.message);
+  }
+  if (o.energy) ws->EnergyUse.Value = *o.energy;
+
+  PrintingProgress progress;
+  for (auto run : {&RunImpactCalculation, &RunCostCalculation}) {
+    const CalculationOutcome outcome = run(*ws, progress);
+    if (!outcome.Completed) {
+      std::cerr << outcome.Message << "\n";
+      return 1;
+    }
+  }
+  ResultScreenModel results(*ws);
+  results.SelectPart(kWholeBldg);
+  results.SelectStage(kWholeLife);
+  results.ShowResults();
+  PrintWholeBuilding(*ws);
+  if (Status written = WriteOutputs(o, *ws, results); !written) return Fail(written.message);
+  return 0;
+}
+
+const CommandRegistration kRegistration{
+    "assess", kUsage,
+    "runs the impact and the cost calculation of a project and prints the whole building's results by stage",
+    &RunAssess};
+
+}  // namespace
+}  // namespace kelca::cli

@@ -1,0 +1,175 @@
+// kelca-cli assess on a small project written with the project's own writers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <memory>
+
+#include "building/ComponentRecord.h"
+#include "building/ElementRecord.h"
+#include "building/GroupRecord.h"
+#include "building/ProjectState.h"
+#include "common/TextReader.h"
+#include "lca/LccTable.h"
+#include "lca/ResultFile.h"
+#include "lca/WeightFile.h"
+#include "support/CliRun.h"
+#include "support/DbFiles.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using namespace kelca::testing;
+
+namespace {
+
+// Material 1 has impact and waste impact factors 1..10, energy 2 MJ and cost
+// 10 ZQ$ per unit; electricity (501) has impact factors 1..10 per MJ.
+void WriteDatabase(const TempFolder& tmp) {
+  const std::vector<std::vector<TestMaterial>> sections = {
+      {{1, "Concrete", "m3", 2400, 1.4f, 880, 0, 2, 10}}, {}, {{501, "Electricity", "MJ"}}};
+  std::filesystem::create_directory(tmp.File("db"));
+  tmp.Write("db/MATLCIA.IDB", MaterialFileText(sections));
+  tmp.Write("db/MATLCIA.ILF", MaterialFileText(sections));
+}
+
+// One foundation group (2 in the building) with one component of one element
+// listing material 1: 3 units, no wastage, life 50 years.
+void WriteProject(const TempFolder& tmp, const std::string& elementCode = "120") {
+  ProjectState p;
+  p.ProjName = "Depot";
+  p.FdnCount = 1;
+  p.FdnFile[0] = "BASE.FDN";
+  p.FdnName[0] = "Base";
+  p.FdnQty[0] = 2;
+  ASSERT_TRUE(WriteProjectFile(tmp.File("DEPOT.PRJ"), p));
+  GroupRecord g;
+  g.GrpFile = "BASE.FDN";
+  g.GrpCompCount = 1;
+  g.GrpCompFile[0] = "PADS.FDC";
+  g.GrpCompQty[0] = 1;
+  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFoundation, g));
+  ComponentRecord c;
+  c.CompFile = "PADS.FDC";
+  c.CompElmCount = 1;
+  c.CompElmFile[0] = "PAD.FDE";
+  ASSERT_TRUE(WriteCompFile(tmp.Folder(), kFoundation + 10, c));
+  ElementRecord e;
+  e.ElmFile = "PAD.FDE";
+  e.ElmValue = {"1", "3", "0", "50"};
+  ASSERT_TRUE(WriteElmFile(tmp.Folder(), std::stoi(elementCode), e));
+}
+
+// The printed row of a label, split into its five values.
+std::vector<std::string> Row(const CliRun& run, const std::string& label) {
+  const size_t at = run.output.find("\n" + label);
+  if (at == std::string::npos) return {};
+  const size_t end = run.output.find('\n', at + 1);
+  std::istringstream in(run.output.substr(at + 1 + label.size(), end - at - 1 - label.size()));
+  std::vector<std::string> values;
+  for (std::string v; in >> v;) values.push_back(v);
+  return values;
+}
+
+struct AssessCommand : ::testing::Test {
+  AssessCommand() {
+    WriteDatabase(tmp);
+    WriteProject(tmp);
+  }
+  CliRun Assess(const std::string& more = "") {
+    return RunCli("assess " + Quote(tmp.File("DEPOT.PRJ")) + " --db " + Quote(tmp.File("db")) + " " + more);
+  }
+  TempFolder tmp;
+};
+
+}  // namespace
+
+TEST_F(AssessCommand, PrintsTheWholeBuildingByStage) {
+  const CliRun run = Assess("--energy 1000,0,0,0,0,77");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("   Impact calculation completed"), std::string::npos);
+  EXPECT_NE(run.output.find("   LCC calculation completed"), std::string::npos);
+  // 6 units built and demolished at 2 kg CO2 eq. each; electricity 1000 kWh x 3.6 x 50 = 180000 MJ at 2 per MJ.
+  EXPECT_EQ(Row(run, "2. Global Warming (kg CO2 eq.)"),
+            (std::vector<std::string>{"360024", "12", "0", "360000", "12"}));
+  EXPECT_EQ(Row(run, "11. Energy Use (MJ)"), (std::vector<std::string>{"180012", "12", "0", "180000", "0"}));
+  EXPECT_EQ(Row(run, "12. Solid Waste (kg)"), (std::vector<std::string>{"6", "0", "0", "0", "6"}));
+  const std::vector<std::string> cost = Row(run, "13. Life Cycle Cost (ZQ$)");
+  ASSERT_EQ(cost.size(), 5u);
+  EXPECT_EQ(cost[1], "60");
+  EXPECT_NEAR(std::stod(cost[3]), 50.735418 * 1000 * 0.92, 1);
+  for (const char* label : {"1. Abiotic Depl'n (kg Sb eq.)", "10. Eutrophication (kg PO4 eq.)", "Total LCA/LCC Score"}) {
+    EXPECT_EQ(Row(run, label).size(), 5u) << label;
+  }
+}
+
+TEST_F(AssessCommand, WritesFilesTheScreensLoadBack) {
+  const CliRun run = Assess("--energy 10,20,30,40,50,0 --res " + Quote(tmp.File("OUT.RES")) + " --csv " +
+                            Quote(tmp.File("OUT.CSV")) + " --lcc " + Quote(tmp.File("OUT.LCC")));
+  ASSERT_EQ(run.status, 0) << run.output;
+  ProjectState info;
+  auto results = std::make_unique<LcaResultSet>();
+  ASSERT_TRUE(ReadResultFile(tmp.File("OUT.RES"), info, *results));
+  EXPECT_EQ(info.ProjName, "Depot");
+  EXPECT_EQ(info.FdnName[0], "Base");
+  EXPECT_FLOAT_EQ(results->FdnGroup[0].Energy[kAsBuilt], 12);
+  EXPECT_FLOAT_EQ(results->SerPortion[4].Energy[kOperatingEnergy], 50 * 3.6f * 50);
+  LccFileValues lcc{};
+  ASSERT_TRUE(ReadLccFile(tmp.File("OUT.LCC"), lcc));
+  EXPECT_EQ(lcc[kLccFoundation][kAsBuilt], 60);
+  EXPECT_NEAR(lcc[kLccBuildingTotal][kWholeLife], results->Bldg.Cost[kWholeLife], 1e-2);
+  const std::string csv = tmp.Read("OUT.CSV");
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\"Project:\",\"Depot\",\"\",\"\",\"\"");
+  EXPECT_NE(csv.find("\"Current Case\",\"Whole Bldg.\",\"\",\"\",\"Whole Life Cycle\""), std::string::npos);
+  EXPECT_NE(csv.find("\"11. Energy Use\"," + Row(run, "11. Energy Use (MJ)")[0] + ",\"MJ\""), std::string::npos);
+}
+
+TEST_F(AssessCommand, WeightsFromAFileChangeTheScore) {
+  const std::string base = Row(Assess(), "Total LCA/LCC Score")[0];
+  WeightFactors w{};
+  w[2] = 1;  // global warming only
+  ASSERT_TRUE(WriteWeightFile(tmp.File("GW.WGT"), w, CostParams{5, 3, 2}));
+  const CliRun run = Assess("--wgt " + Quote(tmp.File("GW.WGT")));
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(Row(run, "Total LCA/LCC Score")[0], base);
+  EXPECT_NEAR(std::stod(Row(run, "Total LCA/LCC Score")[1]), 12.0 / 197000, 1e-9);
+  tmp.Write("BAD.WGT", "1\r\n");
+  const CliRun bad = Assess("--wgt " + Quote(tmp.File("BAD.WGT")));
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.output.find("BAD.WGT"), std::string::npos) << bad.output;
+}
+
+TEST_F(AssessCommand, ACalculationErrorPrintsTheRunsTextAndExitsWithOne) {
+  WriteProject(tmp, "220");  // a floor element in a foundation component
+  const CliRun run = Assess();
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("BASE.FDN Err with PADS.FDC Err with PAD.FDE is not for a Foundations element! "
+                            "Impacting calculation terminated!!"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.find("Whole building results"), std::string::npos);
+}
+
+TEST_F(AssessCommand, BadArgumentsAndMissingFiles) {
+  EXPECT_EQ(RunCli("assess " + Quote(tmp.File("DEPOT.PRJ"))).status, 2);  // no --db
+  EXPECT_EQ(Assess("--energy 1,2,3").status, 2);
+  EXPECT_EQ(Assess("--energy 1,2,3,4,5,x").status, 2);
+  EXPECT_EQ(Assess("--frobnicate").status, 2);
+  const CliRun noProject = RunCli("assess " + Quote(tmp.File("NONE.PRJ")) + " --db " + Quote(tmp.File("db")));
+  EXPECT_EQ(noProject.status, 1);
+  EXPECT_NE(noProject.output.find("NONE.PRJ"), std::string::npos);
+  const CliRun noDb = RunCli("assess " + Quote(tmp.File("DEPOT.PRJ")) + " --db " + Quote(tmp.File("nodb")));
+  EXPECT_EQ(noDb.status, 1);
+}
+
+TEST(AssessStarter, TheStarterProjectGivesEveryRow) {
+  const CliRun run = RunCli("assess '" KELCA_SOURCE_DIR "/samples/starter/STARTER.PRJ' --db '" KELCA_SOURCE_DIR
+                            "/data/db' --energy 100000,50000,1000,20000,3000,0");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::vector<std::string> energy = Row(run, "11. Energy Use (MJ)");
+  ASSERT_EQ(energy.size(), 5u);
+  EXPECT_FLOAT_EQ(std::stof(energy[3]), 174000 * 3.6f * 50);
+  EXPECT_GT(std::stof(energy[1]), 0);
+  EXPECT_GT(std::stof(Row(run, "2. Global Warming (kg CO2 eq.)")[0]), 0);
+  EXPECT_GT(std::stof(Row(run, "13. Life Cycle Cost (ZQ$)")[0]), 0);
+}
