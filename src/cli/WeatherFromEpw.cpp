@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/Command.h"
+#include "energy/Calendar.h"
 #include "energy/WeatherImport.h"
 
 namespace kelca::cli {
@@ -17,7 +18,7 @@ int RunWeatherFromEpw(const std::vector<std::string>& args) {
     std::cerr << "kelca-cli weather-from-epw: " << s.message << "\n";
     return 1;
   }
-  std::cout << "Wrote " << args[1] << ": " << kWeatherHoursPerYear << " hourly weather records from " << args[0]
+  std::cout << "Wrote " << args[1] << ": " << kHoursPerYear << " hourly weather records from " << args[0]
             << "\n";
   return 0;
 }

@@ -7,7 +7,7 @@
 
 #include "common/FileIO.h"
 #include "common/Numbers.h"
-#include "common/TextWriter.h"
+#include "energy/Calendar.h"
 #include "plant/Psychrometrics.h"
 
 namespace kelca {
@@ -16,7 +16,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kDeg = kPi / 180.0;
 constexpr int kEpwFieldCount = 35;
-constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -99,7 +98,7 @@ bool FollowsInCalendar(const EpwHour& prev, const EpwHour& next) {
 
 bool ValidDate(const EpwHour& h) {
   if (h.Month < 1 || h.Month > 12 || h.Hour < 1 || h.Hour > 24 || h.Day < 1) return false;
-  const int days = kMonthDays[h.Month - 1] + (h.Month == 2 ? 1 : 0);
+  const int days = kDaysInMonth[h.Month - 1] + (h.Month == 2 ? 1 : 0);
   return h.Day <= days;
 }
 
@@ -107,7 +106,7 @@ bool IsLeapDay(const EpwHour& h) { return h.Month == 2 && h.Day == 29; }
 
 int DayOfYear(int month, int day) {
   int n = day;
-  for (int m = 1; m < month; ++m) n += kMonthDays[m - 1];
+  for (int m = 1; m < month; ++m) n += kDaysInMonth[m - 1];
   return n;
 }
 
@@ -127,7 +126,7 @@ float WrapAzimuth(double azimuth) {
 
 // Direct irradiance on the eight vertical orientations (codes 1..8: N, NE, ..., NW)
 // and the horizontal (code 9); code 0 keeps the direct normal irradiance.
-void SetDirectSolar(double directNormal, const SolarPosition& sun, WeatherHourRecord& rec) {
+void SetDirectSolar(double directNormal, const SolarPosition& sun, WeatherRecord& rec) {
   rec.DirectSolar.fill(0.0f);
   rec.DirectSolar[0] = static_cast<float>(directNormal);
   if (sun.Altitude <= 0) return;
@@ -212,14 +211,14 @@ double WetBulbFromHumidityRatio(double t, double w) {
   return 0.5 * (low + high);
 }
 
-std::vector<WeatherHourRecord> ConvertEpwHours(const EpwWeather& epw) {
-  std::vector<WeatherHourRecord> records;
+std::vector<WeatherRecord> ConvertEpwHours(const EpwWeather& epw) {
+  std::vector<WeatherRecord> records;
   records.reserve(epw.Hours.size());
   for (const EpwHour& h : epw.Hours) {
     if (IsLeapDay(h)) continue;
     const SolarPosition sun = SunPositionAt(epw.Location, DayOfYear(h.Month, h.Day), h.Hour - 0.5);
-    WeatherHourRecord rec;
-    rec.HourNo = static_cast<long>(records.size()) + 1;
+    WeatherRecord rec;
+    rec.HourNo = static_cast<std::int32_t>(records.size()) + 1;
     rec.DryBulb = static_cast<float>(h.DryBulb);
     rec.Weather2 = static_cast<float>(h.RelativeHumidity);
     const double dewPoint = std::min(h.DewPoint, h.DryBulb);
@@ -246,19 +245,12 @@ Status ImportEpwWeather(const std::string& epwPath, const std::string& weatherPa
   if (first.Month != 1 || first.Day != 1 || first.Hour != 1) {
     return Status::Error(epwPath + ": the year must begin on 1 January, hour 1");
   }
-  const std::vector<WeatherHourRecord> records = ConvertEpwHours(epw);
-  if (records.size() != kWeatherHoursPerYear) {
+  const std::vector<WeatherRecord> records = ConvertEpwHours(epw);
+  if (records.size() != static_cast<size_t>(kHoursPerYear)) {
     return Status::Error(epwPath + ": " + std::to_string(records.size()) +
                          " hours without a leap day, but a weather year needs 8760");
   }
-  TextWriter out;
-  for (const auto& r : records) {
-    out.Line(r.HourNo, r.DryBulb, r.Weather2, r.WetBulb, r.HumidityRatio, r.DirectSolar[0], r.DirectSolar[1],
-             r.DirectSolar[2], r.DirectSolar[3], r.DirectSolar[4], r.DirectSolar[5], r.DirectSolar[6],
-             r.DirectSolar[7], r.DirectSolar[8], r.DirectSolar[9], r.DiffuseSolar[0], r.DiffuseSolar[1],
-             r.SolarAltitude, r.SolarAzimuth);
-  }
-  return out.Save(weatherPath);
+  return WriteWeatherFile(weatherPath, records);
 }
 
 }  // namespace kelca

@@ -5,29 +5,15 @@
 // Field 3 (Weather2), which no calculation reads, carries the EPW relative
 // humidity in percent. Field 6 (direct irradiance for orientation code 0, which
 // no calculation reads) carries the direct normal irradiance.
-#include <array>
 #include <string>
 #include <vector>
 
 #include "common/Status.h"
+#include "energy/WeatherFile.h"
 
 namespace kelca {
 
-constexpr int kWeatherHoursPerYear = 8760;
 constexpr double kGroundAlbedo = 0.2;
-
-// One record of the weather file, in field order.
-struct WeatherHourRecord {
-  long HourNo = 0;
-  float DryBulb = 0;        // deg C
-  float Weather2 = 0;       // relative humidity, %
-  float WetBulb = 0;        // deg C
-  float HumidityRatio = 0;  // kg/kg
-  std::array<float, 10> DirectSolar{};  // W/m2; 0 direct normal, 1..8 N..NW vertical, 9 horizontal
-  std::array<float, 2> DiffuseSolar{};  // W/m2; 0 horizontal, 1 vertical
-  float SolarAltitude = 0;  // rad, [0, pi/2)
-  float SolarAzimuth = 0;   // rad, [0, 2 pi), from south towards west
-};
 
 // The site, from the EPW LOCATION line.
 struct EpwLocation {
@@ -68,7 +54,7 @@ double WetBulbFromHumidityRatio(double t, double w);
 
 // Converts the hours of an EPW year, dropping 29 February; the sun is taken at
 // the middle of each hour. HourNo runs from 1 over the records kept.
-std::vector<WeatherHourRecord> ConvertEpwHours(const EpwWeather& epw);
+std::vector<WeatherRecord> ConvertEpwHours(const EpwWeather& epw);
 
 // Reads an EPW file and writes the weather file; the year must give 8760 hours
 // once a leap day is dropped. Nothing is written on failure.

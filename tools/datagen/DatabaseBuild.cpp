@@ -42,9 +42,8 @@ const std::vector<std::string>& LibraryNames() {
 
 Status LoadDatabaseSource(const std::string& srcFolder, DatabaseSource& source) {
   source = DatabaseSource{};
-  CsvTable normalisation, materials, waste;
-  if (Status s = CsvTable::Load(srcFolder + "normalisation.csv", normalisation); !s) return s;
-  if (Status s = LoadNormalisation(normalisation, source.Normalisation); !s) return s;
+  CsvTable materials, waste;
+  source.Normalisation = DefaultNormalisation();
   if (Status s = CsvTable::Load(srcFolder + "materials.csv", materials); !s) return s;
   if (Status s = CsvTable::Load(srcFolder + "waste_processes.csv", waste); !s) return s;
   if (Status s = BuildMaterials(materials, waste, source.Normalisation, source.Materials); !s) return s;

@@ -1,6 +1,7 @@
 #pragma once
 // Makes the whole database folder from the source tables of data/src:
-// materials.csv, waste_processes.csv, normalisation.csv and libraries/<NAME>.txt.
+// materials.csv, waste_processes.csv and libraries/<NAME>.txt, with the
+// program's default normalisation factors.
 #include <string>
 #include <vector>
 

@@ -105,7 +105,7 @@ Status CheckTypes(const LibrarySource& lib, const std::string& sourceName) {
       if (m.Quantity.HighestItem() > static_cast<int>(t.Items.size())) {
         return Status::Error(where + ": \"" + m.Description + "\" reads an item the type does not have");
       }
-      std::vector<OperationLine> lines;
+      std::vector<CompiledLine> lines;
       if (Status s = CompileBlock(t, m, lines); !s) return Status::Error(where + ": " + s.message);
     }
   }
@@ -136,7 +136,7 @@ Status OperationsText(const ElementTypeSource& t, std::string& text) {
   TextWriter out;
   out.Line(static_cast<int>(t.Materials.size()));
   for (const auto& m : t.Materials) {
-    std::vector<OperationLine> lines;
+    std::vector<CompiledLine> lines;
     if (Status s = CompileBlock(t, m, lines); !s) return s;
     out.Line(m.Description, m.DefaultMat);
     out.Line(static_cast<int>(lines.size()));
@@ -149,7 +149,7 @@ Status OperationsText(const ElementTypeSource& t, std::string& text) {
 
 }  // namespace
 
-Status CompileBlock(const ElementTypeSource& type, const LibraryMaterial& block, std::vector<OperationLine>& lines) {
+Status CompileBlock(const ElementTypeSource& type, const LibraryMaterial& block, std::vector<CompiledLine>& lines) {
   std::vector<std::string> names;
   for (const auto& item : type.Items) names.push_back(item.Name);
   return block.Quantity.Compile(names, lines);

@@ -55,6 +55,6 @@ Status ParseLibrarySource(const std::string& name, const std::string& sourceName
 Status WriteLibrary(const std::string& dbFolder, const LibrarySource& library);
 
 // The operation lines of one material block.
-Status CompileBlock(const ElementTypeSource& type, const LibraryMaterial& block, std::vector<OperationLine>& lines);
+Status CompileBlock(const ElementTypeSource& type, const LibraryMaterial& block, std::vector<CompiledLine>& lines);
 
 }  // namespace kelca::datagen

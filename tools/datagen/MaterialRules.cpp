@@ -3,6 +3,8 @@
 #include <map>
 #include <optional>
 
+#include "lca/AssessmentParameters.h"
+
 namespace kelca::datagen {
 namespace {
 
@@ -131,18 +133,12 @@ void SetElectricity(const NormalisationFactors& nf, MaterialRecord& m) {
 
 }  // namespace
 
-Status LoadNormalisation(const CsvTable& table, NormalisationFactors& nf) {
-  if (table.RowCount() != kCategories) return Status::Error("normalisation table needs ten categories");
-  for (size_t r = 0; r < table.RowCount(); ++r) {
-    double category = 0, factor = 0;
-    if (Status s = table.Number(r, "category", category); !s) return s;
-    if (Status s = table.Number(r, "factor", factor); !s) return s;
-    if (category != static_cast<double>(r + 1) || factor <= 0) {
-      return Status::Error(table.Where(r) + ": categories 1..10 in order with positive factors");
-    }
-    nf.Factor[r] = static_cast<float>(factor);
-  }
-  return Status::Ok();
+NormalisationFactors DefaultNormalisation() {
+  AssessmentParameters params;
+  SetDefaultParameters(params);
+  NormalisationFactors nf;
+  for (int c = 0; c < kCategories; ++c) nf.Factor[c] = params.DefaultNorms[c + 1];
+  return nf;
 }
 
 Status BuildMaterials(const CsvTable& t, const CsvTable& wasteProcesses, const NormalisationFactors& nf,

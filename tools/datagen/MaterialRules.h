@@ -19,9 +19,11 @@ constexpr double kFossilAdpPerMJ = 4.81e-4;
 // The impacts of 1 TJ of electricity are the normalisation factors.
 constexpr double kMJPerTJ = 1e6;
 
+// The program's default normalisation factors of categories 1..10 (at 0..9).
 struct NormalisationFactors {
   std::array<float, kCategories> Factor{};
 };
+NormalisationFactors DefaultNormalisation();
 
 struct MaterialRecord {
   int Section = 0;
@@ -37,8 +39,6 @@ struct MaterialRecord {
   double Factor = 1, UnitMass = 0;
   std::vector<int> DerivedCategories;  // 1-based categories taken by the GWP rule
 };
-
-Status LoadNormalisation(const CsvTable& table, NormalisationFactors& nf);
 
 // Builds every record of the material table from the waste-process table; the
 // rows are checked (sections 1..3 in order, numbers rising and in range,

@@ -193,7 +193,7 @@ std::pair<int, int> OpsExpression::Operands(int n) const {
   return {node.left, node.right};
 }
 
-void OpsExpression::EmitWithCode(int n, int code, std::vector<OperationLine>& lines,
+void OpsExpression::EmitWithCode(int n, int code, std::vector<CompiledLine>& lines,
                                  const std::vector<std::string>& names) const {
   const Node& node = nodes_[n];
   if (node.kind == Kind::Item) {
@@ -207,7 +207,7 @@ void OpsExpression::EmitWithCode(int n, int code, std::vector<OperationLine>& li
   lines.push_back({0.0f, code, CodeNote(code), ""});
 }
 
-void OpsExpression::Emit(int n, std::vector<OperationLine>& lines, const std::vector<std::string>& names) const {
+void OpsExpression::Emit(int n, std::vector<CompiledLine>& lines, const std::vector<std::string>& names) const {
   const Node& node = nodes_[n];
   switch (node.kind) {
     case Kind::Number:
@@ -242,7 +242,7 @@ void OpsExpression::Emit(int n, std::vector<OperationLine>& lines, const std::ve
   }
 }
 
-Status OpsExpression::Compile(const std::vector<std::string>& itemNames, std::vector<OperationLine>& lines) const {
+Status OpsExpression::Compile(const std::vector<std::string>& itemNames, std::vector<CompiledLine>& lines) const {
   lines.clear();
   if (root_ < 0) return Status::Error("formula \"" + text_ + "\": empty");
   if (Need(root_) > kStackPlaces) {

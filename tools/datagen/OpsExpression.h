@@ -19,7 +19,7 @@
 
 namespace kelca::datagen {
 
-struct OperationLine {
+struct CompiledLine {
   float Value = 0;
   int Code = 0;
   std::string Note, Detail;  // the two texts the calculation ignores
@@ -35,7 +35,7 @@ class OpsExpression {
 
   // Operation lines that leave the value in X; itemNames caption the item loads.
   // Fails when the program would need more than the five stack places.
-  Status Compile(const std::vector<std::string>& itemNames, std::vector<OperationLine>& lines) const;
+  Status Compile(const std::vector<std::string>& itemNames, std::vector<CompiledLine>& lines) const;
 
   // The value computed directly from the formula, for checking compiled programs.
   double Evaluate(const std::function<double(int item)>& item,
@@ -57,8 +57,8 @@ class OpsExpression {
 
  private:
   friend class ExpressionParser;
-  void Emit(int node, std::vector<OperationLine>& lines, const std::vector<std::string>& names) const;
-  void EmitWithCode(int node, int code, std::vector<OperationLine>& lines, const std::vector<std::string>& names) const;
+  void Emit(int node, std::vector<CompiledLine>& lines, const std::vector<std::string>& names) const;
+  void EmitWithCode(int node, int code, std::vector<CompiledLine>& lines, const std::vector<std::string>& names) const;
   int Need(int node) const;
   int NeedFused(int node) const;
   std::pair<int, int> Operands(int node) const;

@@ -1,0 +1,59 @@
+// The bundled weather year, read as the load calculation reads it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "energy/Calendar.h"
+#include "energy/WeatherFile.h"
+#include "plant/Psychrometrics.h"
+
+using namespace kelca;
+
+TEST(WeatherYear, HoldsAPlausibleHotHumidYear) {
+  std::vector<WeatherRecord> hours;
+  const Status s = ReadWeatherFile(std::string(KELCA_SOURCE_DIR) + "/data/db/" + kWeatherFileName, hours);
+  ASSERT_TRUE(s.ok) << s.message;
+  ASSERT_EQ(hours.size(), static_cast<size_t>(kHoursPerYear));
+  double dryBulbSum = 0, horizontalDirect = 0, southDirect = 0, northDirect = 0;
+  int sunUp = 0;
+  for (int i = 0; i < kHoursPerYear; ++i) {
+    const WeatherRecord& r = hours[i];
+    ASSERT_EQ(r.HourNo, i + 1);
+    EXPECT_GT(r.DryBulb, -5.0f);
+    EXPECT_LT(r.DryBulb, 42.0f);
+    EXPECT_LE(r.WetBulb, r.DryBulb + 1e-4f) << r.HourNo;
+    EXPECT_GT(r.HumidityRatio, 0.0f);
+    EXPECT_LT(r.HumidityRatio, 0.03f);
+    // The humidity ratio never exceeds saturation at the dry bulb.
+    EXPECT_LE(r.HumidityRatio, VapourHumidityRatio(SatPressure(r.DryBulb)) * 1.0001f) << r.HourNo;
+    EXPECT_GE(r.Weather2, 0.0f);
+    EXPECT_LE(r.Weather2, 100.0f);
+    EXPECT_GE(r.SolarAltitude, 0.0f);
+    EXPECT_LT(r.SolarAltitude, static_cast<float>(std::numbers::pi / 2));
+    EXPECT_GE(r.SolarAzimuth, 0.0f);
+    EXPECT_LT(r.SolarAzimuth, static_cast<float>(2 * std::numbers::pi));
+    for (float d : r.DirectSolar) {
+      EXPECT_GE(d, 0.0f);
+      EXPECT_LT(d, 1100.0f);
+    }
+    EXPECT_GE(r.DiffuseSolar[0], 0.0f);
+    EXPECT_GE(r.DiffuseSolar[1], 0.5f * r.DiffuseSolar[0] - 1e-3f);
+    // No surface receives more direct sun than one facing it.
+    for (int o = 1; o <= 9; ++o) EXPECT_LE(r.DirectSolar[o], r.DirectSolar[0] + 1e-3f);
+    if (r.SolarAltitude == 0) {
+      EXPECT_EQ(r.DirectSolar[9], 0.0f);
+    }
+    sunUp += r.SolarAltitude > 0 ? 1 : 0;
+    dryBulbSum += r.DryBulb;
+    horizontalDirect += r.DirectSolar[9];
+    southDirect += r.DirectSolar[5];
+    northDirect += r.DirectSolar[1];
+  }
+  // About half the hours have the sun up; the year is warm; at 26 N the south
+  // wall gets far more direct sun than the north wall over the year.
+  EXPECT_NEAR(sunUp, kHoursPerYear / 2, 300);
+  EXPECT_NEAR(dryBulbSum / kHoursPerYear, 24.5, 1.5);
+  EXPECT_GT(southDirect, 4 * northDirect);
+  EXPECT_GT(horizontalDirect, southDirect);
+}
