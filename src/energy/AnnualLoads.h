@@ -1,0 +1,44 @@
+#pragma once
+// The year of every unique room, hour by hour with 60 sub-steps of 60 s, in
+// memory: rooms one after the other, each starting from the node temperatures
+// the room before it left.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/Progress.h"
+#include "energy/AirSideData.h"
+#include "energy/ConstructionTable.h"
+#include "energy/EnergyModel.h"
+#include "energy/HourlyLoadFile.h"
+#include "energy/WeatherFile.h"
+#include "plant/SimStatus.h"
+
+namespace kelca {
+
+struct LoadCalculationInput {
+  const EnergyModel* Model = nullptr;
+  const ConstructionTable* Constructions = nullptr;
+  const AirSideData* AirSide = nullptr;
+  const std::vector<WeatherRecord>* Weather = nullptr;  // 8760 hours
+  // Shading masks named by a relative path are found from CurrentFolder; a mask
+  // that is not where its path says is looked for once more by its file name in ProjectFolder.
+  std::string CurrentFolder, ProjectFolder;
+};
+
+// Hourly results of every room: Room[zone][room][hour 0..8759].
+struct AnnualRoomLoads {
+  std::array<std::array<std::vector<RoomHourLoad>, kMaxRoomsPerZone + 1>, kMaxZones + 1> Room;
+};
+
+// Progress and run-log lines go to log; a request to stop ends the run as an error does.
+bool CalculateAnnualLoads(const LoadCalculationInput& input, ProgressSink& log, SimStatus& status,
+                          AnnualRoomLoads& loads);
+
+// The path of a window's shading mask as it is found: the stored path
+// (resolved against the current folder, any letter case), else a file of that
+// name in the project folder; empty when neither exists.
+std::string LocateShadingMask(const std::string& storedPath, const std::string& currentFolder,
+                              const std::string& projectFolder);
+
+}  // namespace kelca

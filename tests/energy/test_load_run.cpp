@@ -1,0 +1,323 @@
+// Whole runs of the hourly load calculation on small models whose results
+// follow from hand reasoning, and how a run fails.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "energy/BCLSim.h"
+#include "energy/Calendar.h"
+#include "energy/HourlyLoadFile.h"
+#include "energy/ShadingMask.h"
+#include "energy/WeatherFile.h"
+#include "plant/Psychrometrics.h"
+#include "support/SampleModels.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using namespace kelca::testing;
+
+namespace {
+
+float RoomHumidityRatio(float t, float rh) { return VapourHumidityRatio(rh / 100 * SatPressure(t)); }
+
+// A project folder with its input files, a weather year and a run of the calculation.
+struct LoadRun {
+  TempFolder dir;
+  std::unique_ptr<EnergyModel> model = std::make_unique<EnergyModel>();
+  std::unique_ptr<ConstructionTable> constructions = std::make_unique<ConstructionTable>();
+  std::unique_ptr<AirSideData> airSide = std::make_unique<AirSideData>();
+  std::vector<WeatherRecord> weather;
+  CollectingProgress log;
+  SimStatus status;
+  LoadRunFiles files;
+  bool writeWeather = true;
+  // Results read back from "AnHSpCL.TXT": [zone][room][hour].
+  std::array<std::array<std::vector<RoomHourLoad>, kMaxRoomsPerZone + 1>, kMaxZones + 1> loads;
+  int wall = 0, glazing = 0, slab = 0, partition = 0;
+
+  LoadRun() {
+    wall = AddConstruction(*constructions, "Light wall", 0, 0.6f, 0.5f,
+                           {Plaster(0.02f), Insulation(0.03f), Plaster(0.02f)});
+    glazing = AddConstruction(*constructions, "Glazing", 1, 0.1f, 0.7f, {Glass(0.006f)});
+    slab = AddConstruction(*constructions, "Slab", 0, 0.5f, 0.5f, {Plaster(0.02f), Concrete(0.1f)});
+    partition = AddConstruction(*constructions, "Partition", 0, 0.5f, 0.5f, {Plaster(0.05f)});
+    SetConstantWeather(24, RoomHumidityRatio(24, 55));
+    files.EciFile = dir.File("P.ECI");
+    files.ConFile = dir.File("P.CON");
+    files.WeatherFile = dir.File(kWeatherFileName);
+    files.CurrentFolder = dir.Folder();
+    files.ProjectFolder = dir.Folder();
+  }
+
+  void SetConstantWeather(float dryBulb, float humidityRatio) {
+    weather.assign(kHoursPerYear, WeatherRecord{});
+    for (int h = 0; h < kHoursPerYear; ++h) {
+      weather[h].HourNo = h + 1;
+      weather[h].DryBulb = dryBulb;
+      weather[h].Weather2 = 3;
+      weather[h].WetBulb = dryBulb - 4;
+      weather[h].HumidityRatio = humidityRatio;
+    }
+  }
+
+  // A room without internal gains, bounded by two external walls, a window, a partition and a slab.
+  EnergyRoom& AddPlainRoom(EnergyZone& zone, const std::string& name, int type) {
+    EnergyRoom room = MakeRoom(name, type, 40, 3);
+    room.Occupants = room.LightingLoad = room.EquipmentLoad = 0;
+    AddComponent(room, MakeComponent("North wall", 12, kExternalWall, wall, 1));
+    AddComponent(room, MakeComponent("East wall", 9, kExternalWall, wall, 3));
+    AddComponent(room, MakeComponent("Window", 3, kWindow, glazing, 5));
+    AddComponent(room, MakeComponent("Corridor", 12, kPartition, partition, 7));
+    AddComponent(room, MakeComponent("Slab", 40, kFloorCeiling, slab, kHorizontal));
+    const int z = static_cast<int>(&zone - &model->Zone[0]);
+    airSide->Zone[z].DesignSensibleLoad[zone.RoomCount + 1] = 100;
+    airSide->Zone[z].DesignTotalLoad[zone.RoomCount + 1] = 120;
+    return AddRoom(zone, room);
+  }
+
+  bool Run() {
+    EXPECT_TRUE(WriteEnergyInputFile(files.EciFile, "P", *model));
+    EXPECT_TRUE(WriteConstructionFile(files.ConFile, *constructions));
+    if (writeWeather) {
+      EXPECT_TRUE(WriteWeatherFile(files.WeatherFile, weather));
+    }
+    if (!BCLSim(files, *airSide, log, status)) return false;
+    HourlyLoadReader reader;
+    EXPECT_TRUE(HourlyLoadReader::Open(dir.File(kHourlyLoadFileName), *model, reader));
+    auto hour = std::make_unique<HourlyLoadRecord>();
+    for (int h = 0; h < kHoursPerYear && reader.ReadHour(*hour); ++h) {
+      for (int z = 1; z <= model->ZoneCount; ++z) {
+        for (int r = 1; r <= model->Zone[z].RoomCount; ++r) loads[z][r].push_back(hour->Room[z][r]);
+      }
+    }
+    EXPECT_TRUE(reader.Result()) << reader.Result().message;
+    return true;
+  }
+};
+
+// Hour index of a day of January.
+int January(int day, int hour) { return (day - 1) * 24 + hour - 1; }
+
+}  // namespace
+
+TEST(LoadRun, NoGainsAndOutdoorAirAtTheSetPointGiveNoLoad) {
+  LoadRun run;
+  run.AddPlainRoom(AddZone(*run.model, "Z"), "Hotel room", kHotelGuestRoom);
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+  const auto& year = run.loads[1][1];
+  ASSERT_EQ(year.size(), 8760u);
+  for (const RoomHourLoad& h : year) {
+    EXPECT_LT(std::fabs(h.SensibleLoad), 0.01f);
+    EXPECT_LT(std::fabs(h.LatentLoad), 0.01f);
+  }
+  EXPECT_LT(year[0].RoomAirTemp, 24.0f);  // the fabric starts at 15 deg C and warms up
+  EXPECT_NEAR(year.back().RoomAirTemp, 24.0f, 0.01f);
+}
+
+TEST(LoadRun, SteadyConductionAndInfiltrationLoadOfAWarmDay) {
+  // Two external walls of one construction facing each other's way: their inner
+  // faces stay at one temperature, so no long-wave exchange, and the room's load
+  // is what conducts through them plus the infiltration, (H + U A)(To - Ti).
+  LoadRun run;
+  run.SetConstantWeather(34, 0.02f);
+  EnergyRoom room = MakeRoom("Guest room", kHotelGuestRoom, 30, 3);
+  room.Occupants = room.LightingLoad = room.EquipmentLoad = 0;
+  AddComponent(room, MakeComponent("North", 10, kExternalWall, run.wall, 1));
+  AddComponent(room, MakeComponent("South", 15, kExternalWall, run.wall, 5));
+  AddRoom(AddZone(*run.model, "Z"), room);
+  run.airSide->Zone[1].DesignSensibleLoad[1] = 100;
+  run.airSide->Zone[1].DesignTotalLoad[1] = 120;
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+
+  const double u = 1 / (1 / 17.0 + 0.02 / 0.5 + 0.03 / 0.04 + 0.02 / 0.5 + 1 / 8.3);
+  const double flow = 30 * 3 * 0.12 / 3600;
+  const double expected = (1020 * flow + u * 25) * (34 - 24);
+  const RoomHourLoad& last = run.loads[1][1].back();
+  EXPECT_NEAR(last.SensibleLoad, expected, 0.005 * expected);
+  EXPECT_NEAR(last.LatentLoad, (0.02 - RoomHumidityRatio(24, 55)) * flow, 1e-7);
+  EXPECT_FLOAT_EQ(last.RoomAirTemp, 24);
+}
+
+TEST(LoadRun, ALoadAboveTheDesignLoadIsClippedAndTheRoomWarms) {
+  LoadRun run;
+  run.SetConstantWeather(34, 0.02f);
+  run.AddPlainRoom(AddZone(*run.model, "Z"), "Small unit", kHotelGuestRoom);
+  run.airSide->Zone[1].DesignSensibleLoad[1] = 0.05f;
+  run.airSide->Zone[1].DesignTotalLoad[1] = 0.08f;
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+  const RoomHourLoad& last = run.loads[1][1].back();
+  EXPECT_NEAR(last.SensibleLoad, 50, 1e-3);  // the mean of 60 clipped sub-steps
+  EXPECT_NEAR(last.LatentLoad, 30, 1e-3);
+  EXPECT_GT(last.RoomAirTemp, 24.5f);
+  EXPECT_LT(last.RoomAirTemp, 34);
+}
+
+TEST(LoadRun, ANonACRoomFloatsWithoutLoad) {
+  LoadRun run;
+  run.SetConstantWeather(30, 0.02f);
+  EnergyRoom& store = run.AddPlainRoom(AddZone(*run.model, "Z"), "Plant room", kNonAC);
+  store.EquipmentLoad = 50;
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+  float warmest = 0;
+  for (const RoomHourLoad& h : run.loads[1][1]) {
+    EXPECT_EQ(h.SensibleLoad, 0);
+    EXPECT_EQ(h.LatentLoad, 0);
+    warmest = std::max(warmest, h.RoomAirTemp);
+  }
+  EXPECT_GT(warmest, 25);
+}
+
+TEST(LoadRun, OfficesHaveNoLoadOnSundaysAndSaturdayAfternoons) {
+  LoadRun run;
+  run.SetConstantWeather(30, 0.018f);
+  EnergyRoom& office = run.AddPlainRoom(AddZone(*run.model, "Z"), "Office", kOffice);
+  office.Occupants = 6;
+  office.LightingLoad = 15;
+  office.EquipmentLoad = 20;
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+  const auto& year = run.loads[1][1];
+  for (int h = 1; h <= 24; ++h) {
+    EXPECT_EQ(year[January(1, h)].SensibleLoad, 0) << "Sunday 1 January, hour " << h;
+    EXPECT_EQ(year[January(8, h)].SensibleLoad, 0) << "Sunday 8 January, hour " << h;
+    const bool weekday = h >= 9 && h <= 19, saturday = h >= 9 && h <= 13;
+    EXPECT_EQ(year[January(2, h)].SensibleLoad > 0, weekday) << "Monday, hour " << h;
+    EXPECT_EQ(year[January(7, h)].SensibleLoad > 0, saturday) << "Saturday, hour " << h;
+  }
+  // The loads carry the occupants' latent gain: 55 W each at a fraction of 0.95.
+  EXPECT_GT(year[January(3, 11)].LatentLoad, 55 * 6 * 0.95f - 1);
+}
+
+TEST(LoadRun, EachRoomStartsFromTheNodeTemperaturesTheRoomBeforeLeft) {
+  LoadRun run;
+  EnergyZone& zone = AddZone(*run.model, "Z");
+  run.AddPlainRoom(zone, "First", kHotelGuestRoom);
+  run.AddPlainRoom(zone, "Second", kHotelGuestRoom);
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+  EXPECT_LT(run.loads[1][1][0].RoomAirTemp, 23);                 // from the initial 15 deg C
+  EXPECT_NEAR(run.loads[1][2][0].RoomAirTemp, 24.0f, 0.01f);  // from the first room's December
+}
+
+TEST(LoadRun, HourlyLoadFileLayoutLogAndNoWorkingFilesLeft) {
+  LoadRun run;
+  run.SetConstantWeather(29.5f, 0.019f);
+  EnergyZone& a = AddZone(*run.model, "Tower/A");
+  run.AddPlainRoom(a, "Room:1", kOffice);
+  run.AddPlainRoom(a, "Room:1", kRetail);  // two rooms of one name in one zone
+  run.AddPlainRoom(AddZone(*run.model, "Tower/A"), "Lobby?", kRestaurant);
+  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+
+  const std::string text = run.dir.Read(kHourlyLoadFileName);
+  EXPECT_TRUE(text.starts_with("1,1,1,29.5,3,25.5,0.019\r\n1,2\r\n1,"));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8760 * (1 + 2 + 3));
+  EXPECT_NE(text.find("\r\n12,31,24,29.5,3,25.5,0.019\r\n1,2\r\n1,"), std::string::npos);
+
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(run.dir.Folder())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"AnHSpCL.TXT", "P.CON", "P.ECI", "ZQW1989.TXT"}));
+
+  const auto& log = run.log.lines;
+  ASSERT_EQ(log.size(), 3u + 36 + 1);
+  EXPECT_EQ(log[0], "Reading " + run.files.EciFile);
+  EXPECT_EQ(log[1], "Reading " + run.files.ConFile);
+  EXPECT_EQ(log[2], "Opening " + run.files.WeatherFile + " for weather data input");
+  EXPECT_EQ(log[3], "Modelling Room:1 - Processing Month No.1....");
+  EXPECT_EQ(log[14], "Modelling Room:1 - Processing Month No.12....");
+  EXPECT_EQ(log[27], "Modelling Lobby? - Processing Month No.1....");
+  EXPECT_EQ(log.back(), "Space Load Calculations Finished!");
+  EXPECT_EQ(run.log.progress, 1.0);
+}
+
+TEST(LoadRun, AMissingMaskStopsTheRunAndTheOldLoadFileStays) {
+  LoadRun run;
+  EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
+  room.Component[3].ShadingMaskFile = run.dir.File("GONE.SHM");
+  run.dir.Write(kHourlyLoadFileName, "a good file of an earlier run");
+  EXPECT_FALSE(run.Run());
+  EXPECT_TRUE(run.status.SimError);
+  EXPECT_EQ(run.status.SimMessage, "CalSolGain: Shading mask file: " + run.dir.File("GONE.SHM") + " does not exist!");
+  EXPECT_EQ(run.dir.Read(kHourlyLoadFileName), "a good file of an earlier run");
+}
+
+TEST(LoadRun, AMaskFromAnotherMachineIsFoundInTheProjectFolder) {
+  LoadRun run;
+  EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
+  room.Component[3].ShadingMaskFile = "C:\\Old project\\masks\\South1.SHM";
+  ShadingMaskInput in;
+  in.Orientation = 5;
+  in.W = 2;
+  in.H = 1.5f;
+  in.OP = 1;
+  in.Name = "SOUTH1";  // another letter case, as copied from another file system
+  ShadingMask mask;
+  ASSERT_TRUE(GenerateShadingMask(in, mask));
+  ASSERT_TRUE(SaveShadingMask(run.dir.Folder(), in, mask));
+  EXPECT_TRUE(run.Run()) << run.status.SimMessage;
+}
+
+TEST(LoadRun, FaultsOfTheInputStopTheRunWithAMessage) {
+  {
+    LoadRun run;
+    run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
+    run.writeWeather = false;
+    EXPECT_FALSE(run.Run());
+    EXPECT_EQ(run.status.SimMessage, "BCLSim: Failed to open weather data file!");
+    EXPECT_FALSE(std::filesystem::exists(run.dir.File(kHourlyLoadFileName)));
+  }
+  {
+    LoadRun run;
+    EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "East wing"), "R12", kOffice);
+    room.Component[2].ConstructionNo = 9;
+    EXPECT_FALSE(run.Run());
+    EXPECT_EQ(run.status.SimMessage,
+              "SetupRoomNodes: Component East wall of room R12 in zone East wing refers to construction 9, which "
+              "does not exist!");
+  }
+  {
+    LoadRun run;
+    EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
+    room.Component[1].ComponentType = 0;
+    EXPECT_FALSE(run.Run());
+    EXPECT_EQ(run.status.SimMessage, "SetupRoomNodes: Component North wall of room R in zone Z has no fabric component type!");
+  }
+  {
+    LoadRun run;
+    EnergyRoom room = MakeRoom("Empty", kOffice, 0, 3);  // no surfaces and no volume
+    AddRoom(AddZone(*run.model, "Z"), room);
+    EXPECT_FALSE(run.Run());
+    EXPECT_EQ(run.status.SimMessage, "CalRoomLoad: Room Empty in zone Z has neither inner surfaces nor air volume!");
+  }
+  {
+    LoadRun run;
+    EnergyRoom room = MakeRoom("Lone wall", kOffice);
+    AddComponent(room, MakeComponent("Wall", 10, kExternalWall, run.wall, 1));
+    AddRoom(AddZone(*run.model, "Z"), room);
+    EXPECT_FALSE(run.Run());
+    EXPECT_EQ(run.status.SimMessage, "CalQMRT: Zero total internal area found!!");
+  }
+  {
+    LoadRun run;
+    run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
+    run.dir.Write("P.CON", "3\r\n");
+    run.files.ConFile = run.dir.File("P.CON");
+    ASSERT_TRUE(WriteEnergyInputFile(run.files.EciFile, "P", *run.model));
+    ASSERT_TRUE(WriteWeatherFile(run.files.WeatherFile, run.weather));
+    EXPECT_FALSE(BCLSim(run.files, *run.airSide, run.log, run.status));
+    EXPECT_EQ(run.status.SimMessage, "BCLSim: " + run.dir.File("P.CON") + ": line 2: the file ends early");
+  }
+}
+
+TEST(LoadRun, ACancelledRunEndsLikeAnError) {
+  LoadRun run;
+  run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
+  run.log.cancel = true;
+  EXPECT_FALSE(run.Run());
+  EXPECT_TRUE(run.status.SimError);
+  EXPECT_EQ(run.status.SimMessage, "BCLSim: The calculation was cancelled.");
+  EXPECT_FALSE(std::filesystem::exists(run.dir.File(kHourlyLoadFileName)));
+}
