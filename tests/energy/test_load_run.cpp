@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "energy/BCLSim.h"
@@ -261,54 +262,29 @@ TEST(LoadRun, AMaskFromAnotherMachineIsFoundInTheProjectFolder) {
 }
 
 TEST(LoadRun, FaultsOfTheInputStopTheRunWithAMessage) {
-  {
+  const struct {
+    std::function<void(LoadRun&)> spoil;
+    std::string message;
+  } cases[] = {
+      {[](LoadRun& r) { r.writeWeather = false; }, "BCLSim: Failed to open weather data file!"},
+      {[](LoadRun& r) { r.model->Zone[1].Room[1].Component[2].ConstructionNo = 9; },
+       "SetupRoomNodes: Component East wall of room R12 in zone East wing refers to construction 9, which does not "
+       "exist!"},
+      {[](LoadRun& r) { r.model->Zone[1].Room[1].Component[1].ComponentType = 0; },
+       "SetupRoomNodes: Component North wall of room R12 in zone East wing has no fabric component type!"},
+      {[](LoadRun& r) { r.model->Zone[1].Room[1] = MakeRoom("Empty", kOffice, 0, 3); },  // no surfaces, no volume
+       "CalRoomLoad: Room Empty in zone East wing has neither inner surfaces nor air volume!"},
+      {[](LoadRun& r) { r.model->Zone[1].Room[1].ComponentCount = 1; },  // a lone wall sees nothing
+       "CalQMRT: Zero total internal area found!!"},
+  };
+  for (const auto& c : cases) {
     LoadRun run;
-    run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
-    run.writeWeather = false;
+    run.AddPlainRoom(AddZone(*run.model, "East wing"), "R12", kOffice);
+    c.spoil(run);
     EXPECT_FALSE(run.Run());
-    EXPECT_EQ(run.status.SimMessage, "BCLSim: Failed to open weather data file!");
+    EXPECT_TRUE(run.status.SimError);
+    EXPECT_EQ(run.status.SimMessage, c.message);
     EXPECT_FALSE(std::filesystem::exists(run.dir.File(kHourlyLoadFileName)));
-  }
-  {
-    LoadRun run;
-    EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "East wing"), "R12", kOffice);
-    room.Component[2].ConstructionNo = 9;
-    EXPECT_FALSE(run.Run());
-    EXPECT_EQ(run.status.SimMessage,
-              "SetupRoomNodes: Component East wall of room R12 in zone East wing refers to construction 9, which "
-              "does not exist!");
-  }
-  {
-    LoadRun run;
-    EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
-    room.Component[1].ComponentType = 0;
-    EXPECT_FALSE(run.Run());
-    EXPECT_EQ(run.status.SimMessage, "SetupRoomNodes: Component North wall of room R in zone Z has no fabric component type!");
-  }
-  {
-    LoadRun run;
-    EnergyRoom room = MakeRoom("Empty", kOffice, 0, 3);  // no surfaces and no volume
-    AddRoom(AddZone(*run.model, "Z"), room);
-    EXPECT_FALSE(run.Run());
-    EXPECT_EQ(run.status.SimMessage, "CalRoomLoad: Room Empty in zone Z has neither inner surfaces nor air volume!");
-  }
-  {
-    LoadRun run;
-    EnergyRoom room = MakeRoom("Lone wall", kOffice);
-    AddComponent(room, MakeComponent("Wall", 10, kExternalWall, run.wall, 1));
-    AddRoom(AddZone(*run.model, "Z"), room);
-    EXPECT_FALSE(run.Run());
-    EXPECT_EQ(run.status.SimMessage, "CalQMRT: Zero total internal area found!!");
-  }
-  {
-    LoadRun run;
-    run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
-    run.dir.Write("P.CON", "3\r\n");
-    run.files.ConFile = run.dir.File("P.CON");
-    ASSERT_TRUE(WriteEnergyInputFile(run.files.EciFile, "P", *run.model));
-    ASSERT_TRUE(WriteWeatherFile(run.files.WeatherFile, run.weather));
-    EXPECT_FALSE(BCLSim(run.files, *run.airSide, run.log, run.status));
-    EXPECT_EQ(run.status.SimMessage, "BCLSim: " + run.dir.File("P.CON") + ": line 2: the file ends early");
   }
 }
 

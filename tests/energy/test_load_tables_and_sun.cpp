@@ -23,63 +23,54 @@ constexpr float kDeg = kPi / 180;
 TEST(LoadTables, SchedulesHoldEveryHourOfTheDay) {
   LoadTables t;
   InitLoadTables(t);
-  // First and last hours of each row catch a row that is one entry short or long.
-  EXPECT_FLOAT_EQ(t.Occupancy[kOffice][7], 0);
-  EXPECT_FLOAT_EQ(t.Occupancy[kOffice][8], 0.05f);
-  EXPECT_FLOAT_EQ(t.Occupancy[kOffice][14], 0.45f);
-  EXPECT_FLOAT_EQ(t.Occupancy[kOffice][21], 0.05f);
-  EXPECT_FLOAT_EQ(t.Occupancy[kRestaurant][6], 0);
-  EXPECT_FLOAT_EQ(t.Occupancy[kRestaurant][7], 0.6f);
-  EXPECT_FLOAT_EQ(t.Occupancy[kRestaurant][24], 0.05f);
-  EXPECT_FLOAT_EQ(t.Occupancy[kHotelGuestRoom][24], 0.95f);
-  EXPECT_FLOAT_EQ(t.Lighting[kRestaurant][23], 0.75f);
-  EXPECT_FLOAT_EQ(t.Lighting[kRestaurant][24], 0.25f);
-  EXPECT_FLOAT_EQ(t.Lighting[kRetail][11], 0.95f);
-  EXPECT_FLOAT_EQ(t.Lighting[kRetail][23], 0);
-  EXPECT_FLOAT_EQ(t.Equipment[kRestaurant][15], 0.6f);
-  EXPECT_FLOAT_EQ(t.Equipment[kHotelGuestRoom][21], 0.6f);
-  EXPECT_FLOAT_EQ(t.Equipment[kOffice][24], 0.1f);
-  for (int h = 1; h <= 24; ++h) {
-    EXPECT_EQ(t.Occupancy[kNonAC][h] + t.Lighting[kNonAC][h] + t.Equipment[kNonAC][h], 0);
-    EXPECT_EQ(t.Occupancy[0][h] + t.Lighting[0][h] + t.Equipment[0][h], 0);
+  // The hours around each row's first span and its last hour catch a row one entry short or long.
+  const struct {
+    const std::array<float, 25>& row;
+    float h7, h8, h24;
+  } rows[] = {{t.Occupancy[kOffice], 0, 0.05f, 0},          {t.Occupancy[kRestaurant], 0.6f, 0.6f, 0.05f},
+              {t.Occupancy[kHotelGuestRoom], 0.95f, 0.95f, 0.95f}, {t.Lighting[kRestaurant], 0.9f, 0.9f, 0.25f},
+              {t.Lighting[kRetail], 0, 0, 0},                {t.Equipment[kRetail], 0.05f, 0.05f, 0.05f},
+              {t.Equipment[kHotelGuestRoom], 0.3f, 0.3f, 0.6f}};
+  for (const auto& r : rows) {
+    EXPECT_FLOAT_EQ(r.row[7], r.h7);
+    EXPECT_FLOAT_EQ(r.row[8], r.h8);
+    EXPECT_FLOAT_EQ(r.row[24], r.h24);
   }
+  EXPECT_FLOAT_EQ(t.Occupancy[kOffice][14], 0.45f);  // the lunch hour
+  EXPECT_FLOAT_EQ(t.Lighting[kRestaurant][6], 0.1f);
+  for (int h = 1; h <= 24; ++h) EXPECT_EQ(t.Occupancy[kNonAC][h] + t.Lighting[kNonAC][h] + t.Equipment[kNonAC][h], 0);
 }
 
-TEST(LoadTables, OfficesRestOnSundaysAndSaturdayAfternoons) {
+TEST(LoadTables, OperatingHoursByRoomTypeAndDayType) {
   LoadTables t;
   InitLoadTables(t);
-  for (int h = 1; h <= 24; ++h) {
-    EXPECT_EQ(FractionsForHour(t, kOffice, kSunday, h).Lighting, 0) << h;
-    EXPECT_FALSE(IsOperatingHour(t, kOffice, kSunday, h - 1));
-    EXPECT_EQ(FractionsForHour(t, kRetail, kSunday, h).Lighting, t.Lighting[kRetail][h]);
+  // First and last served hour index (i: the hour from i to i + 1 o'clock) on a weekday, a Saturday, a Sunday.
+  const struct {
+    int type, first[3], last[3];
+  } hours[] = {{kOffice, {8, 8, 99}, {18, 12, -1}},     {kRetail, {9, 9, 9}, {21, 21, 21}},
+               {kRestaurant, {6, 6, 6}, {23, 23, 23}}, {kHotelGuestRoom, {0, 0, 0}, {23, 23, 23}},
+               {kNonAC, {99, 99, 99}, {-1, -1, -1}},   {0, {99, 99, 99}, {-1, -1, -1}}};
+  const int days[3] = {3, kSaturday, kSunday};
+  for (const auto& h : hours) {
+    for (int d = 0; d < 3; ++d) {
+      for (int i = 0; i < 24; ++i) {
+        EXPECT_EQ(IsOperatingHour(t, h.type, days[d], i), i >= h.first[d] && i <= h.last[d])
+            << "type " << h.type << " day " << days[d] << " hour index " << i;
+      }
+    }
   }
+  // Office gains stop with the plant on Sundays and after 13:00 on Saturdays; other types go on.
+  EXPECT_EQ(FractionsForHour(t, kOffice, kSunday, 11).Lighting, 0);
   EXPECT_FLOAT_EQ(FractionsForHour(t, kOffice, kSaturday, 13).Equipment, 1);
   EXPECT_EQ(FractionsForHour(t, kOffice, kSaturday, 14).Equipment, 0);
   EXPECT_FLOAT_EQ(FractionsForHour(t, kOffice, 3, 14).Equipment, 0.8f);
-  // Hour index i runs when start <= i and i + 1 <= end.
-  EXPECT_FALSE(IsOperatingHour(t, kOffice, 1, 7));
-  EXPECT_TRUE(IsOperatingHour(t, kOffice, 1, 8));
-  EXPECT_TRUE(IsOperatingHour(t, kOffice, 1, 18));
-  EXPECT_FALSE(IsOperatingHour(t, kOffice, 1, 19));
-  EXPECT_TRUE(IsOperatingHour(t, kOffice, kSaturday, 12));
-  EXPECT_FALSE(IsOperatingHour(t, kOffice, kSaturday, 13));
-  EXPECT_TRUE(IsOperatingHour(t, kRetail, kSaturday, 21));
-  EXPECT_FALSE(IsOperatingHour(t, kRetail, kSaturday, 22));
-  EXPECT_TRUE(IsOperatingHour(t, kRestaurant, kSunday, 6));
-  EXPECT_FALSE(IsOperatingHour(t, kRestaurant, kSunday, 5));
-  for (int i = 0; i < 24; ++i) {
-    EXPECT_TRUE(IsOperatingHour(t, kHotelGuestRoom, kSunday, i));
-    EXPECT_FALSE(IsOperatingHour(t, kNonAC, 2, i));
-    EXPECT_FALSE(IsOperatingHour(t, 0, 2, i));
-  }
+  EXPECT_FLOAT_EQ(FractionsForHour(t, kRetail, kSunday, 14).Lighting, 0.95f);
 }
 
 TEST(SolarGeometry, CosineOfIncidenceOnEachOrientation) {
   const float alt = 30 * kDeg;
   EXPECT_NEAR(CosIncidence(0, alt, 5), std::cos(alt), 1e-6);             // south wall, sun due south
   EXPECT_NEAR(CosIncidence(kPi / 2, alt, 7), std::cos(alt), 1e-6);       // west
-  EXPECT_NEAR(CosIncidence(3 * kPi / 2, alt, 3), std::cos(alt), 1e-6);   // east
-  EXPECT_NEAR(CosIncidence(kPi, alt, 1), std::cos(alt), 1e-6);           // north
   EXPECT_NEAR(CosIncidence(0.1f, alt, 4), std::cos(0.1f + kPi / 4) * std::cos(alt), 1e-6);  // across south
   EXPECT_NEAR(CosIncidence(6.2f, alt, 6), std::cos(6.2f - 2 * kPi - kPi / 4) * std::cos(alt), 1e-6);
   EXPECT_EQ(CosIncidence(kPi, alt, 5), 0.0f);  // sun behind the wall
@@ -93,11 +84,6 @@ TEST(SolarGeometry, GlassOpticsAndMaskBins) {
   const GlassOptics normal = DirectGlassOptics(t, 1);
   EXPECT_NEAR(normal.Transmittance, 0.87032f, 1e-5);
   EXPECT_NEAR(normal.Absorptance, 0.05105f, 1e-5);
-  const float c = 0.5f;
-  EXPECT_NEAR(DirectGlassOptics(t, c).Transmittance,
-              -0.00885 + 2.71235 * c - 0.62062 * c * c - 7.07329 * std::pow(c, 3) + 9.75995 * std::pow(c, 4) -
-                  3.89922 * std::pow(c, 5),
-              1e-5);
   EXPECT_EQ(DirectGlassOptics(t, 0).Transmittance, 0);
 
   EXPECT_EQ(MaskAzimuthBin(0), 0);

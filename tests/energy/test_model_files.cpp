@@ -7,6 +7,7 @@
 #include "common/TextWriter.h"
 #include "energy/AirSideData.h"
 #include "energy/ConstructionTable.h"
+#include "energy/DesignLoads.h"
 #include "energy/EnergyModel.h"
 #include "support/SampleModels.h"
 #include "support/TempFolder.h"
@@ -88,20 +89,6 @@ TEST(EnergyInputFile, CountsAndCodesBeyondTheTablesAreRefusedNamingTheFile) {
   }
 }
 
-TEST(EnergyInputFile, MissingFileLeavesTheModelAsItWas) {
-  TempFolder dir;
-  auto model = TwoZoneModel();
-  EXPECT_FALSE(ReadEnergyInputFile(dir.File("NONE.ECI"), *model).ok);
-  EXPECT_EQ(model->ZoneCount, 2);
-}
-
-TEST(EnergyFileNames, DerivedFromTheProjectFile) {
-  const EnergyFileNames names = DeriveEnergyFileNames("/p/TOWER.PRJ");
-  EXPECT_EQ(names.ConFile, "/p/TOWER.CON");
-  EXPECT_EQ(names.EciFile, "/p/TOWER.ECI");
-  EXPECT_EQ(names.AssFile, "/p/TOWER.ASS");
-}
-
 TEST(AirSideFile, RoundTripFollowsTheModelsZoneAndRoomCounts) {
   TempFolder dir;
   const auto model = TwoZoneModel();
@@ -172,12 +159,21 @@ TEST(ConstructionFile, CountsBeyondTheTableAreRefused) {
             std::string::npos);
 }
 
-TEST(ConstructionLayers, AnAirGapIsMasslessWithAThicknessDependentConductivity) {
-  const LayerProperties gap = EffectiveLayerProperties(AirGap(0.05f));
-  EXPECT_EQ(gap.Density, 0.0f);
-  EXPECT_EQ(gap.SpecificHeat, 0.0f);
-  EXPECT_FLOAT_EQ(gap.Conductivity, 5.5798f * 0.05f + 0.023472f);
-  const LayerProperties concrete = EffectiveLayerProperties(Concrete(0.2f));
-  EXPECT_FLOAT_EQ(concrete.Conductivity, 1.4f);
-  EXPECT_FLOAT_EQ(concrete.Density, 2400);
+
+TEST(DesignLoads, ZoneAndRoomValuesGoToTheirOwnFieldsAndFileLines) {
+  TempFolder dir;
+  const auto model = TwoZoneModel();
+  EXPECT_EQ(DesignLoadSelectorEntries(*model, 1), (std::vector<std::string>{"Zone", "Rm No 1", "Rm No 2"}));
+  auto air = std::make_unique<AirSideData>();
+  StoreDesignValues(air->Zone[1], 0, {40, 55, 3.5f, 750, 4.5f, 2.25f});
+  StoreDesignValues(air->Zone[1], 2, {5, 7, 0.5f, 99});  // a room keeps only its three values
+  EXPECT_EQ(ShownDesignValues(air->Zone[1], 0), (std::vector<float>{40, 55, 3.5f, 750, 4.5f, 2.25f}));
+  EXPECT_EQ(ShownDesignValues(air->Zone[1], 2), (std::vector<float>{5, 7, 0.5f}));
+  EXPECT_EQ(air->Zone[1].DesignFanPressure, 750);
+  ASSERT_TRUE(WriteAirSideFile(dir.File("P.ASS"), "T", *model, *air));
+  EXPECT_TRUE(dir.Read("P.ASS").starts_with("\"Air-side System Input File for Project: T\"\r\n"
+                                            "0,0\r\n40,55\r\n3.5,750,4.5,2.25\r\n0,0,0\r\n5,7,0.5\r\n"));
+  EXPECT_EQ(StepWithin(2, 1, 2), 2);  // "Next Room" on the last room stays there
+  EXPECT_EQ(StepWithin(1, -1, 2), 1);
+  EXPECT_EQ(StepWithin(1, 1, 3), 2);
 }

@@ -57,9 +57,6 @@ TEST(WeatherFile, AYearOfAnotherLengthIsRefusedAndNothingIsKept) {
   ASSERT_TRUE(WriteWeatherFile(dir.File("W.TXT"), year));
   s = ReadWeatherFile(dir.File("W.TXT"), kept);
   EXPECT_NE(s.message.find("more than 8760 hourly records"), std::string::npos) << s.message;
-  dir.Write("W.TXT", "1,20,x\r\n");
-  EXPECT_NE(ReadWeatherFile(dir.File("W.TXT"), kept).message.find("W.TXT: line 1: expected a number, found \"x\""),
-            std::string::npos);
 }
 
 namespace {
@@ -90,35 +87,23 @@ HourlyLoadRecord HourOf(const EnergyModel& m, int month, int day, int hour) {
 }
 }  // namespace
 
-TEST(HourlyLoadFile, LayoutOfAnHour) {
+TEST(HourlyLoadFile, LayoutOfAnHourAndReadingBackForTheSameModel) {
   TempFolder dir;
-  const auto model = ModelOfRoomCounts({2, 1});
-  HourlyLoadWriter w(3);
-  w.AddHour(HourOf(*model, 1, 1, 1));
-  ASSERT_TRUE(w.Save(dir.File("AnHSpCL.TXT")));
-  EXPECT_EQ(dir.Read("AnHSpCL.TXT"),
-            "1,1,1,31.5,7,27.25,0.0195\r\n"
-            "1,2\r\n1,1001.5,0.25,24.5\r\n2,1002.5,0.5,24.5\r\n"
-            "2,1\r\n1,2002,0.25,25\r\n");
-}
-
-TEST(HourlyLoadFile, ReadsBackHourByHourForTheSameModel) {
-  TempFolder dir;
-  const auto model = ModelOfRoomCounts({3, 12, 1});
-  HourlyLoadWriter w(16);
+  const auto model = ModelOfRoomCounts({2, 12});
+  HourlyLoadWriter w(14);
   w.AddHour(HourOf(*model, 1, 1, 1));
   w.AddHour(HourOf(*model, 12, 31, 24));
   ASSERT_TRUE(w.Save(dir.File("AnHSpCL.TXT")));
+  EXPECT_TRUE(dir.Read("AnHSpCL.TXT").starts_with("1,1,1,31.5,7,27.25,0.0195\r\n"
+                                                   "1,2\r\n1,1001.5,0.25,24.5\r\n2,1002.5,0.5,24.5\r\n"
+                                                   "2,12\r\n1,2002,0.25,25\r\n2,"));
   HourlyLoadReader reader;
   ASSERT_TRUE(HourlyLoadReader::Open(dir.File("AnHSpCL.TXT"), *model, reader));
   auto h = std::make_unique<HourlyLoadRecord>();
   ASSERT_TRUE(reader.ReadHour(*h));
-  const HourlyLoadRecord first = HourOf(*model, 1, 1, 1);
-  EXPECT_EQ(h->Room, first.Room);
+  EXPECT_EQ(h->Room, HourOf(*model, 1, 1, 1).Room);
   ASSERT_TRUE(reader.ReadHour(*h));
-  EXPECT_EQ(h->Month, 12);
-  EXPECT_EQ(h->Day, 31);
-  EXPECT_EQ(h->Hour, 24);
+  EXPECT_EQ(std::vector<int>({h->Month, h->Day, h->Hour}), std::vector<int>({12, 31, 24}));
   EXPECT_FLOAT_EQ(h->WetBulb, 27.25f);
   EXPECT_EQ(h->Room[2][12], (RoomHourLoad{2013.0f, 3.0f, 25.0f}));
   EXPECT_FALSE(reader.ReadHour(*h));

@@ -1,6 +1,5 @@
 #pragma once
 // Small energy models and constructions shared by the energy tests.
-#include <memory>
 #include <string>
 
 #include "energy/AirSideData.h"
@@ -9,49 +8,25 @@
 
 namespace kelca::testing {
 
-inline ConstructionLayer MakeLayer(int materialNo, const std::string& name, float thickness, float density,
-                                   float conductivity, float specificHeat) {
-  ConstructionLayer l;
-  l.MaterialNo = materialNo;
-  l.MaterialName = name;
-  l.Thickness = thickness;
-  l.Density = density;
-  l.Conductivity = conductivity;
-  l.SpecificHeat = specificHeat;
-  return l;
-}
-
-inline ConstructionLayer Concrete(float thickness) { return MakeLayer(12, "Concrete", thickness, 2400, 1.4f, 880); }
-inline ConstructionLayer Plaster(float thickness) { return MakeLayer(20, "Plaster", thickness, 1200, 0.5f, 840); }
-inline ConstructionLayer Insulation(float thickness) {
-  return MakeLayer(31, "Mineral wool", thickness, 30, 0.04f, 840);
-}
-inline ConstructionLayer Glass(float thickness) { return MakeLayer(40, "Glass", thickness, 2500, 1.0f, 840); }
-inline ConstructionLayer Steel(float thickness) { return MakeLayer(50, "Steel sheet", thickness, 7800, 50, 480); }
-inline ConstructionLayer AirGap(float thickness) { return MakeLayer(0, "Air Gap", thickness, 1.2f, 0.025f, 1000); }
+inline ConstructionLayer Concrete(float d) { return {12, "Concrete", d, 2400, 1.4f, 880}; }
+inline ConstructionLayer Plaster(float d) { return {20, "Plaster", d, 1200, 0.5f, 840}; }
+inline ConstructionLayer Insulation(float d) { return {31, "Mineral wool", d, 30, 0.04f, 840}; }
+inline ConstructionLayer Glass(float d) { return {40, "Glass", d, 2500, 1.0f, 840}; }
+inline ConstructionLayer Steel(float d) { return {50, "Steel sheet", d, 7800, 50, 480}; }
+inline ConstructionLayer AirGap(float d) { return {0, "Air Gap", d, 1.2f, 0.025f, 1000}; }
 
 // Appends a construction and returns its 1-based number.
 inline int AddConstruction(ConstructionTable& table, const std::string& name, int windowFlag, float outer, float inner,
                            std::initializer_list<ConstructionLayer> layers) {
   Construction& c = table.Item[++table.ConstructionCount];
-  c.Name = name;
-  c.WindowFlag = windowFlag;
-  c.SurfaceValue = {outer, inner};
-  c.LayerCount = 0;
+  c = Construction{name, windowFlag, 0, {outer, inner}, {}};
   for (const auto& l : layers) c.Layer[++c.LayerCount] = l;
   return table.ConstructionCount;
 }
 
 inline FabricComponent MakeComponent(const std::string& name, float area, int type, int constructionNo,
                                      int orientation, const std::string& mask = "") {
-  FabricComponent c;
-  c.ComponentName = name;
-  c.ComponentArea = area;
-  c.ComponentType = type;
-  c.ConstructionNo = constructionNo;
-  c.Orientation = orientation;
-  c.ShadingMaskFile = mask;
-  return c;
+  return {name, area, type, constructionNo, orientation, mask};
 }
 
 // A room of the given type with the usual office densities and no components yet.
