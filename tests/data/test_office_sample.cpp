@@ -1,0 +1,298 @@
+// The sample office tower: what its generator writes, read back with the
+// program's readers, is a complete and consistent project.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include "building/ComponentRecord.h"
+#include "building/ElementLibrary.h"
+#include "building/ElementRecord.h"
+#include "building/GroupRecord.h"
+#include "building/ProjectState.h"
+#include "common/FileIO.h"
+#include "datagen/DatabaseBuild.h"
+#include "datagen/OfficeSample.h"
+#include "energy/ConstructionTable.h"
+#include "energy/ShadingMask.h"
+#include "lca/ElementLibraries.h"
+#include "lca/StackProgram.h"
+#include "plant/NonACServices.h"
+#include "plant/PlantInput.h"
+#include "support/CliRun.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kSampleDir = std::string(KELCA_SOURCE_DIR) + "/samples/office/";
+const std::string kDb = std::string(KELCA_SOURCE_DIR) + "/data/db/";
+
+class OfficeSample : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    table_ = std::make_unique<MaterialTable>();
+    ASSERT_TRUE(LoadMaterialDatabase(kDb + "MATLCIA.ILF", kDb + "MATLCIA.IDB", *table_).ok);
+    model_ = std::make_unique<EnergyModel>();
+    const Status s = ReadEnergyInputFile(kSampleDir + "OFFICE.ECI", *model_);
+    ASSERT_TRUE(s.ok) << s.message;
+    airSide_ = std::make_unique<AirSideData>();
+    ASSERT_TRUE(ReadAirSideFile(kSampleDir + "OFFICE.ASS", *model_, *airSide_).ok);
+  }
+  static void TearDownTestSuite() {
+    table_.reset();
+    model_.reset();
+    airSide_.reset();
+  }
+  static const MaterialTable& Table() { return *table_; }
+  static const EnergyModel& Model() { return *model_; }
+  static const AirSideData& AirSide() { return *airSide_; }
+
+ private:
+  static std::unique_ptr<MaterialTable> table_;
+  static std::unique_ptr<EnergyModel> model_;
+  static std::unique_ptr<AirSideData> airSide_;
+};
+std::unique_ptr<MaterialTable> OfficeSample::table_;
+std::unique_ptr<EnergyModel> OfficeSample::model_;
+std::unique_ptr<AirSideData> OfficeSample::airSide_;
+
+DbLocations Db() {
+  DbLocations db;
+  db.LcaDbFolder = kDb;
+  SetLibraryLocations(db);
+  return db;
+}
+
+// Every element of a component: its type is in the library that serves it, it
+// gives a value for each item of the type, and each material of its impact
+// program comes out as a finite, non-negative quantity.
+void CheckElements(int grpType, const ComponentRecord& comp, const MaterialTable& table, int& elements) {
+  ElementLibrary lib;
+  ASSERT_TRUE(LoadElmLib(Db(), grpType, comp.CompType, lib).ok) << comp.CompFile;
+  for (int e = 0; e < comp.CompElmCount; ++e) {
+    ElementRecord elm;
+    elm.ElmFile = comp.CompElmFile[e];
+    ASSERT_TRUE(ReadElmFile(kSampleDir, ElmFileTypeCode(grpType), GroupTypeName(grpType), elm).ok) << elm.ElmFile;
+    EXPECT_EQ(elm.ElmType, comp.CompElmType[e]) << elm.ElmFile;
+    const int row = ElmLibRowOf(lib, elm.ElmType);
+    ASSERT_GE(row, 0) << elm.ElmFile << " names a type its library does not have";
+    int items = 0;
+    while (items < kElementItems && !ElmItemName(lib, row, items).empty()) ++items;
+    EXPECT_EQ(ElementValueCount(elm), items) << elm.ElmFile;
+    OperationsFile ops;
+    ASSERT_TRUE(ReadOperationsFile(
+        OperationsFilePath(Db(), grpType, comp.CompType, elm.ElmType, OperationsKind::Impact), ops));
+    UserValues user;
+    ASSERT_TRUE(ReadUserValues(UserValuesPathOf(kSampleDir + elm.ElmFile), user).ok);
+    if (user.UseUserValues) {
+      EXPECT_EQ(user.Count, static_cast<int>(ops.Blocks.size())) << elm.ElmFile;
+      for (int i = 0; i < user.Count; ++i) EXPECT_GT(RowOfMaterial(table, user.MatNo[i]), 0);
+    }
+    const MaterialSubstitution sub = SubstitutionFor(ops, user);
+    for (const MaterialBlock& block : ops.Blocks) {
+      const StackResult q = EvaluateOperations(block.Lines, elm.ElmValue, table, sub);
+      ASSERT_TRUE(q) << elm.ElmFile << ": " << q.Fault;
+      EXPECT_TRUE(std::isfinite(q.X) && q.X >= 0) << elm.ElmFile << " " << block.Description << " " << q.X;
+    }
+    ++elements;
+  }
+}
+
+}  // namespace
+
+TEST_F(OfficeSample, RegeneratesByteForByte) {
+  datagen::DatabaseSource source;
+  ASSERT_TRUE(datagen::LoadDatabaseSource(std::string(KELCA_SOURCE_DIR) + "/data/src/", source).ok);
+  kelca::testing::TempFolder tmp;
+  const Status s = datagen::WriteOfficeSample(tmp.Folder(), source.Materials);
+  ASSERT_TRUE(s.ok) << s.message;
+  std::set<std::string> made;
+  for (const auto& entry : fs::directory_iterator(tmp.Folder())) {
+    const std::string name = entry.path().filename().string();
+    made.insert(name);
+    std::string committed;
+    ASSERT_TRUE(ReadFileBytes(kSampleDir + name, committed).ok) << name << " is not in samples/office";
+    EXPECT_TRUE(tmp.Read(name) == committed) << name << " differs from what make_office_sample writes";
+  }
+  for (const auto& entry : fs::directory_iterator(kSampleDir)) {
+    const std::string name = entry.path().filename().string();
+    if (name != "README.md") {
+      EXPECT_TRUE(made.count(name)) << name << " is not made by make_office_sample";
+    }
+  }
+}
+
+TEST_F(OfficeSample, BuildingFilesWalkCleanly) {
+  ProjectState p;
+  ASSERT_TRUE(ReadProjectFile(kSampleDir + datagen::kOfficeProjectFile, p).ok);
+  EXPECT_FLOAT_EQ(p.CFA, 30000);
+  float storeys = 0;
+  for (int g = 0; g < p.FlrCount; ++g) storeys += p.FlrQty[g];
+  EXPECT_EQ(storeys, 20);
+  EXPECT_GE(p.FdnCount, 1);
+  int elements = 0;
+  std::set<int> portions;
+  const auto walk = [&](int grpType, int count, const auto& files) {
+    for (int g = 0; g < count; ++g) {
+      GroupRecord group;
+      group.GrpFile = files[g];
+      ASSERT_TRUE(ReadGroupFile(kSampleDir, grpType, GroupTypeName(grpType), group).ok) << files[g];
+      for (int c = 0; c < group.GrpCompCount; ++c) {
+        ComponentRecord comp;
+        comp.CompFile = group.GrpCompFile[c];
+        ASSERT_TRUE(ReadCompFile(kSampleDir, CompFileTypeCode(grpType), comp).ok) << comp.CompFile;
+        EXPECT_EQ(comp.CompType, group.GrpCompType[c]);
+        portions.insert(grpType + comp.CompType);
+        CheckElements(grpType, comp, Table(), elements);
+      }
+    }
+  };
+  walk(kFoundation, p.FdnCount, p.FdnFile);
+  walk(kFloor, p.FlrCount, p.FlrFile);
+  walk(kServices, p.SerCount, p.SerFile);
+  EXPECT_GT(elements, 80);
+  // The three floor portions and all five services portions are described.
+  EXPECT_EQ(portions, (std::set<int>{100, 200, 201, 202, 300, 301, 302, 303, 304}));
+}
+
+TEST_F(OfficeSample, RoomsAreThoseOfAnOfficeTower) {
+  ASSERT_GE(Model().ZoneCount, 3);
+  float conditioned = 0;
+  int windows = 0;
+  for (int z = 1; z <= Model().ZoneCount; ++z) {
+    const EnergyZone& zone = Model().Zone[z];
+    for (int r = 1; r <= zone.RoomCount; ++r) {
+      const EnergyRoom& room = zone.Room[r];
+      conditioned += room.FloorArea * room.IdenticalRooms * zone.IdenticalZones;
+      EXPECT_EQ(room.RoomTemp, 24);
+      EXPECT_EQ(room.RoomRH, 55);
+      if (room.RoomType == kOffice && room.FloorArea / room.Occupants < 15) {
+        EXPECT_NEAR(room.FloorArea / room.Occupants, 9, 0.6) << room.RoomName;
+      }
+      for (int c = 1; c <= room.ComponentCount; ++c) {
+        const FabricComponent& comp = room.Component[c];
+        EXPECT_GT(comp.ComponentArea, 0);
+        if (comp.ComponentType != kWindow) continue;
+        ++windows;
+        ShadingMask mask;
+        const Status s = ReadShadingMaskFile(kSampleDir + comp.ShadingMaskFile, mask);
+        EXPECT_TRUE(s.ok) << s.message;
+        // Fins and overhangs shade: less than the whole sky is seen.
+        EXPECT_GT(mask.DiffuseFraction, 0.2f);
+        EXPECT_LT(mask.DiffuseFraction, 0.95f);
+      }
+    }
+  }
+  EXPECT_EQ(windows, 12);
+  // The rooms cover the floors but for the cores.
+  EXPECT_NEAR(conditioned, 20 * (1500 - 180), 1);
+}
+
+TEST_F(OfficeSample, ConstructionsUseTheDatabaseMaterials) {
+  ConstructionTable cons;
+  ASSERT_TRUE(ReadConstructionFile(kSampleDir + "OFFICE.CON", cons).ok);
+  std::set<int> used;
+  for (int z = 1; z <= Model().ZoneCount; ++z) {
+    for (int r = 1; r <= Model().Zone[z].RoomCount; ++r) {
+      const EnergyRoom& room = Model().Zone[z].Room[r];
+      for (int c = 1; c <= room.ComponentCount; ++c) {
+        const int n = room.Component[c].ConstructionNo;
+        ASSERT_TRUE(n >= 1 && n <= cons.ConstructionCount);
+        EXPECT_EQ(cons.Item[n].WindowFlag == 1, room.Component[c].ComponentType == kWindow);
+        used.insert(n);
+      }
+    }
+  }
+  EXPECT_EQ(static_cast<int>(used.size()), cons.ConstructionCount);
+  for (int i = 1; i <= cons.ConstructionCount; ++i) {
+    const Construction& k = cons.Item[i];
+    if (k.WindowFlag) {
+      EXPECT_GT(k.SurfaceValue[1], 0.2f);
+      EXPECT_LT(k.SurfaceValue[1], 0.9f);
+    }
+    for (int j = 1; j <= k.LayerCount; ++j) {
+      const ConstructionLayer& l = k.Layer[j];
+      EXPECT_GT(l.Thickness, 0);
+      if (l.MaterialNo == kAirGapMaterial) continue;
+      const int row = RowOfMaterial(Table(), l.MaterialNo);
+      ASSERT_GT(row, 0) << k.Name;
+      EXPECT_EQ(l.MaterialName, Table().MatName[row]);
+      EXPECT_EQ(l.Density, Table().MatProp[row][0]);
+      EXPECT_EQ(l.Conductivity, Table().MatProp[row][1]);
+      EXPECT_EQ(l.SpecificHeat, Table().MatProp[row][2]);
+    }
+  }
+}
+
+// The chillers, pumps and towers pass the plant checks and cover the design loads.
+TEST_F(OfficeSample, PlantIsSizedToTheDesignLoads) {
+  PlantInput plant;
+  ASSERT_TRUE(ReadPlantFile(kSampleDir + "OFFICE.WSS", plant).ok);
+  NonACServices other;
+  ASSERT_TRUE(ReadNonACFile(kSampleDir + "OFFICE.NAC", other).ok);
+  EXPECT_EQ(plant.PlantType, kWaterCooledTowers);
+  float zoneLoad = 0, freshAir = 0;
+  for (int z = 1; z <= Model().ZoneCount; ++z) {
+    const AirSideZone& a = AirSide().Zone[z];
+    EXPECT_GE(a.DesignTotalLoad[0], a.DesignSensibleLoad[0]);
+    float roomSensible = 0;
+    for (int r = 1; r <= Model().Zone[z].RoomCount; ++r) {
+      const EnergyRoom& room = Model().Zone[z].Room[r];
+      const float perM2 = a.DesignSensibleLoad[r] * 1000 / room.FloorArea;
+      EXPECT_TRUE(perM2 > 50 && perM2 < 250) << room.RoomName << " " << perM2;
+      EXPECT_GT(a.DesignTotalLoad[r], a.DesignSensibleLoad[r]);
+      roomSensible += a.DesignSensibleLoad[r];
+      freshAir += room.Occupants * room.VentRate / 1000 * Model().Zone[z].IdenticalZones;
+    }
+    EXPECT_LE(a.DesignSensibleLoad[0], roomSensible);
+    zoneLoad += a.DesignTotalLoad[0] * Model().Zone[z].IdenticalZones;
+  }
+  float capacity = 0, power = 0, chw = 0, cw = 0, fauFlow = 0, fauLoad = 0;
+  for (int i = 1; i <= plant.ChillerCount; ++i) {
+    capacity += plant.Chiller[i].RatedCapacity;
+    power += plant.Chiller[i].RatedPower;
+    chw += plant.Chiller[i].ChwFlow;
+    cw += plant.Chiller[i].CwFlow;
+    const float cop = plant.Chiller[i].RatedCapacity / plant.Chiller[i].RatedPower;
+    EXPECT_TRUE(cop > 4.5f && cop < 7) << cop;
+  }
+  for (int i = 1; i <= plant.FauCount; ++i) {
+    fauFlow += plant.Fau[i].FreshAirFlow;
+    fauLoad += plant.Fau[i].TotalCapacity;
+  }
+  EXPECT_NEAR(fauFlow, freshAir, 0.3);
+  EXPECT_GE(capacity, (zoneLoad + fauLoad) * 1.03f);
+  EXPECT_LT(capacity, (zoneLoad + fauLoad) * 1.4f);
+  const float heat = capacity + power, rise = plant.DesignTemp2 - plant.DesignTemp1;
+  float slp = 0, cwp = 0, towerCap = 0, towerFlow = 0;
+  for (int i = 1; i <= plant.SlpCount; ++i) slp += plant.Slp[i].RatedFlow;
+  for (int i = 1; i <= plant.CwpCount; ++i) cwp += plant.Cwp[i].Flow;
+  for (int i = 1; i <= plant.TowerCount; ++i) {
+    towerCap += plant.Tower[i].Capacity;
+    towerFlow += plant.Tower[i].WaterFlow;
+  }
+  EXPECT_GE(rise * 4.2f * cw, heat);
+  EXPECT_GE(slp, chw);
+  EXPECT_GE(rise * 4.2f * cwp, heat);
+  EXPECT_GE(towerCap, heat);
+  EXPECT_GE(rise * 4.2f * towerFlow, heat);
+  // Every non-AC group and a town gas kitchen are there.
+  for (const auto& group : other.Electric) EXPECT_GE(group.Count, 1);
+  ASSERT_EQ(other.TownGas.Count, 1);
+  EXPECT_GT(other.TownGas.System[1].Efficiency, 0);
+}
+
+TEST_F(OfficeSample, ProjectInfoWalksTheWholeSample) {
+  using kelca::testing::Quote;
+  const auto run = kelca::testing::RunCli("project-info " + Quote(kSampleDir + datagen::kOfficeProjectFile) +
+                                          " --db " + Quote(kDb));
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output.find("kelca-cli project-info:"), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("(not in the library)"), std::string::npos);
+  EXPECT_NE(run.output.find("User values (TYCON01_.FLE)"), std::string::npos);
+}
