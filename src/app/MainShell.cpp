@@ -6,6 +6,7 @@
 #include "app/StartupSettings.h"
 #include "building/SelectionTables.h"
 #include "common/Paths.h"
+#include "lca/AssessmentParameters.h"
 #include "lca/MaterialTable.h"
 
 namespace kelca {
@@ -46,6 +47,7 @@ void MainShell::Startup() {
   Fields = MainWindowFields{};
   ws_.Project.ProjDir.clear();
   ws_.Db.LcaDbFolder.clear();
+  SetDefaultParameters(ws_.Params);
   ProjSaved = true;
   EndSlideShow();
 

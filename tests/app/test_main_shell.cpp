@@ -65,6 +65,8 @@ TEST_F(MainShellTest, StartupWithoutSettingsAsksNothingAndShowsTheFirstStep) {
   EXPECT_FALSE(shell.Fields.DatabaseChecked);
   EXPECT_EQ(ws->CurrentFolder, tmp.Folder() + "config/");
   EXPECT_TRUE(std::filesystem::exists(tmp.File("config/LCA_ZQ.LOG")));
+  EXPECT_EQ(ws->Params.CurrentWeights, ws->Params.DefaultWeights);
+  EXPECT_NE(ws->Params.CurrentWeights, WeightFactors{});
   EXPECT_TRUE(shell.Exit());  // nothing to save: no question
   EXPECT_TRUE(prompts.log.empty());
 }
