@@ -5,6 +5,12 @@
 
 namespace kelca {
 
+float GroupTotal(const GasSystemGroup& group) {
+  float total = 0;
+  for (int i = 1; i <= group.Count; ++i) total += group.System[i].AnnualUse;
+  return total;
+}
+
 float TownGasUseOfPortion(const NonACServices& services, int portion) {
   float use = 0;
   for (int i = 1; i <= services.TownGas.Count; ++i) {
@@ -13,11 +19,12 @@ float TownGasUseOfPortion(const NonACServices& services, int portion) {
   return use;
 }
 
-namespace {
-constexpr const char* kGroupCountNames[kElectricNonACGroups] = {
-    "number of additional lighting systems", "number of fire services systems",
-    "number of lift and escalator systems", "number of plumbing and drainage systems"};
-}  // namespace
+const char* NonACGroupCountName(int group) {
+  static constexpr const char* kNames[kElectricNonACGroups] = {
+      "number of additional lighting systems", "number of fire services systems",
+      "number of lift and escalator systems", "number of plumbing and drainage systems"};
+  return kNames[group];
+}
 
 Status ReadNonACFile(const std::string& path, NonACServices& services) {
   TextReader in("", "");
@@ -25,7 +32,7 @@ Status ReadNonACFile(const std::string& path, NonACServices& services) {
   NonACServices next = services;
   std::string header;
   in.ReadString(header);
-  for (int g = 0; g < kElectricNonACGroups; ++g) ReadElectricSystemGroup(in, next.Electric[g], kGroupCountNames[g]);
+  for (int g = 0; g < kElectricNonACGroups; ++g) ReadElectricSystemGroup(in, next.Electric[g], NonACGroupCountName(g));
   GasSystemGroup& gas = next.TownGas;
   if (in.ReadCount(gas.Count, 0, kMaxPlantUnits, "number of systems using town gas")) {
     for (int i = 1; i <= gas.Count; ++i) {

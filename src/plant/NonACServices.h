@@ -13,6 +13,8 @@ namespace kelca {
 // The electric groups in file order.
 enum NonACGroup : int { kAdditionalLighting = 0, kFireServices = 1, kLiftsEscalators = 2, kPlumbingDrainage = 3 };
 constexpr int kElectricNonACGroups = 4;
+// How messages about a file name the count of an electric group.
+const char* NonACGroupCountName(int group);
 
 // "Sub-System of": the services portion a gas system belongs to, in the order
 // of the services portions (0 HVAC, 1 Elec, 2 Fire, 3 Lift, 4 P&D).
@@ -37,6 +39,8 @@ struct NonACServices {
   std::array<ElectricSystemGroup, kElectricNonACGroups> Electric{};
   GasSystemGroup TownGas;
 };
+
+float GroupTotal(const GasSystemGroup& group);
 
 // The town gas results as the assessment reads them: the annual use (MJ) of
 // the gas systems that belong to one services portion (0..4).

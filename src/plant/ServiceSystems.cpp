@@ -5,14 +5,18 @@
 
 namespace kelca {
 
-void CalculateElectricSystems(ElectricSystemGroup& group) {
+float GroupTotal(const ElectricSystemGroup& group) {
   float total = 0;
+  for (int i = 1; i <= group.Count; ++i) total += group.System[i].AnnualEnergy;
+  return total;
+}
+
+void CalculateElectricSystems(ElectricSystemGroup& group) {
   for (int i = 1; i <= group.Count; ++i) {
     ElectricSystem& s = group.System[i];
     s.AnnualEnergy = s.AnnualHours * s.PowerDemand * s.LoadFactor;
-    total += s.AnnualEnergy;
   }
-  group.System[0].AnnualEnergy = total;
+  group.System[0].AnnualEnergy = GroupTotal(group);
 }
 
 bool ReadElectricSystemGroup(TextReader& in, ElectricSystemGroup& group, const char* what) {

@@ -27,6 +27,8 @@ struct ElectricSystemGroup {
   std::array<ElectricSystem, kPlantSlots> System{};
 };
 
+// The sum of results 1..count, the rule for every group total.
+float GroupTotal(const ElectricSystemGroup& group);
 // Annual energy of each system = hours x power x load factor (kWh); slot 0 the sum.
 void CalculateElectricSystems(ElectricSystemGroup& group);
 
