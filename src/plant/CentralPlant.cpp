@@ -116,7 +116,9 @@ bool CondenserTemperature(const PlantRunConstants& run, PlantInput& p, const Run
         if (hotEnd / coldEnd < 0) return status.Fail("CPCSIM: HX model problem 02");
         next = sinkIn + hotEnd - lmtd * std::log(hotEnd / coldEnd);
       } else {
-        next = sinkIn + coldEnd;
+        // Ends (nearly) equal: the log mean is the end difference itself, so the
+        // cold end must take the required difference.
+        next = sinkIn + lmtd;
       }
     }
     guess = (next + guess) / 2;

@@ -2,27 +2,27 @@
 
 #include <algorithm>
 
+#include "energy/Calendar.h"
+
 namespace kelca {
 
 namespace {
-constexpr int kSundayOfWeek = 0;
-constexpr int kSaturdayOfWeek = 6;
 constexpr int kOfficeBuildingSaturdayLastHour = 13;
 constexpr int kOfficeZoneSaturdayOffHour = 15;
 }  // namespace
 
 bool OperatingHours::PlantRuns(int weekday, int hour) const {
   if (!Plant.Contains(hour)) return false;
-  if (OfficeBuilding && weekday == kSundayOfWeek) return false;
-  if (OfficeBuilding && weekday == kSaturdayOfWeek && hour > kOfficeBuildingSaturdayLastHour) return false;
+  if (OfficeBuilding && weekday == kSunday) return false;
+  if (OfficeBuilding && weekday == kSaturday && hour > kOfficeBuildingSaturdayLastHour) return false;
   return true;
 }
 
 bool OperatingHours::ZoneRuns(int zone, int weekday, int hour) const {
   const ZoneHours& z = Zone[zone];
   if (!z.Span.Contains(hour)) return false;
-  if (z.ZoneType == kOffice && weekday == kSundayOfWeek) return false;
-  if (z.ZoneType == kOffice && weekday == kSaturdayOfWeek && hour >= kOfficeZoneSaturdayOffHour) return false;
+  if (z.ZoneType == kOffice && weekday == kSunday) return false;
+  if (z.ZoneType == kOffice && weekday == kSaturday && hour >= kOfficeZoneSaturdayOffHour) return false;
   return true;
 }
 

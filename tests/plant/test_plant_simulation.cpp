@@ -1,0 +1,260 @@
+// The plant year end to end on small models whose figures follow by hand.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "common/Paths.h"
+#include "energy/Calendar.h"
+#include "energy/HourlyLoadFile.h"
+#include "plant/EquipmentModels.h"
+#include "plant/PlantCurves.h"
+#include "plant/PlantSimulation.h"
+#include "plant/Psychrometrics.h"
+#include "support/SampleModels.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using kelca::testing::TempFolder;
+
+namespace {
+
+struct Weather {
+  float DryBulb = 14;
+  float WetBulb = 12;
+  float HumidityRatio = 0.008f;
+};
+
+// Every room gets the same load (W) in every hour.
+void WriteLoads(const std::string& path, const EnergyModel& model, const Weather& w, float sensibleW, float latentW,
+                int hours = kHoursPerYear) {
+  HourlyLoadWriter out(4);
+  int written = 0;
+  for (int m = 1; m <= 12; ++m) {
+    for (int d = 1; d <= kDaysInMonth[m - 1]; ++d) {
+      for (int h = 1; h <= 24 && written < hours; ++h, ++written) {
+        HourlyLoadRecord rec;
+        rec.Month = m;
+        rec.Day = d;
+        rec.Hour = h;
+        rec.DryBulb = w.DryBulb;
+        rec.WetBulb = w.WetBulb;
+        rec.HumidityRatio = w.HumidityRatio;
+        rec.ZoneCount = model.ZoneCount;
+        for (int z = 1; z <= model.ZoneCount; ++z) {
+          rec.RoomCount[z] = model.Zone[z].RoomCount;
+          for (int r = 1; r <= rec.RoomCount[z]; ++r) rec.Room[z][r] = {sensibleW, latentW, 24};
+        }
+        out.AddHour(rec);
+      }
+    }
+  }
+  ASSERT_TRUE(out.Save(path));
+}
+
+struct Fixture {
+  TempFolder dir;
+  std::unique_ptr<EnergyModel> model = std::make_unique<EnergyModel>();
+  std::unique_ptr<AirSideData> air = std::make_unique<AirSideData>();
+  PlantInput plant;
+  AnnualACEnergy energy;
+  SimStatus status;
+  CollectingProgress progress;
+  PlantRunFiles files;
+
+  // One zone of `identicalZones`, one room of `roomType` x `identicalRooms`,
+  // a constant-volume air handler; an air-cooled plant with one chiller, one
+  // primary pump and one fresh-air unit, running all day.
+  Fixture(int roomType, float identicalZones = 3, float identicalRooms = 2) {
+    EnergyZone& z = kelca::testing::AddZone(*model, "Zone", identicalZones);
+    EnergyRoom& r = kelca::testing::AddRoom(z, kelca::testing::MakeRoom("Room", roomType));
+    r.IdenticalRooms = identicalRooms;
+    AirSideZone& a = air->Zone[1];
+    a.AcSystemType = kCavOrFcu;
+    a.FreshAirType = 0;
+    a.DesignSensibleLoad = {30, 15};
+    a.DesignTotalLoad = {40, 20};
+    a.DesignSupplyAir = {2.4f, 1.2f};
+    a.DesignFanPower = 2.5f;
+    a.DesignChwFlow = 1.9f;
+
+    plant.PlantType = kAirCooled;
+    plant.StartHour = 0;
+    plant.StopHour = 24;
+    plant.DesignTemp1 = 35;
+    plant.ChillerCount = 1;
+    plant.Chiller[1].Type = kScrew;
+    plant.Chiller[1].RatedCapacity = 400;
+    plant.Chiller[1].RatedPower = 120;
+    plant.Chiller[1].ChwFlow = 19;
+    plant.PlpCount = 1;
+    plant.Plp[1] = {19, 150, 4};
+    plant.FauCount = 1;
+    plant.Fau[1] = {5, 12, 0.5f, 400, 1.5f, 0.6f};
+
+    files.LoadFile = dir.File(kHourlyLoadFileName);
+    files.OutputFile = dir.File(kPlantOutputFileName);
+    files.AirSideFile = dir.File("P.ASS");
+    files.PlantFile = dir.File("P.WSS");
+  }
+
+  bool Run() { return SimulatePlantYear(*model, *air, plant, files, energy, status, progress); }
+
+  std::vector<std::vector<float>> OutputLines() const {
+    std::vector<std::vector<float>> lines;
+    std::istringstream in(dir.Read(kPlantOutputFileName));
+    std::string line;
+    while (std::getline(in, line)) {
+      std::vector<float> fields;
+      std::istringstream f(line);
+      std::string v;
+      while (std::getline(f, v, ',')) fields.push_back(std::stof(v));
+      lines.push_back(fields);
+    }
+    return lines;
+  }
+};
+
+}  // namespace
+
+TEST(PlantYear, NoLoadLeavesOnlyFansPumpsAndTheIdlingChiller) {
+  Fixture f(kHotelGuestRoom);
+  f.air->Zone[1].FreshAirType = kCentralPretreated;
+  WriteLoads(f.files.LoadFile, *f.model, Weather{}, 0, 0);
+  ASSERT_TRUE(f.Run()) << f.status.SimMessage;
+
+  // Outdoor air at 14 deg C: the pretreated fresh air only cools, the fresh-air
+  // unit's coil is idle; the chiller idles at part load 0 at 14 deg C.
+  const PlantCurves k = InitCoefficients();
+  const float factor = 1 / EvalBiquadratic(k.ChillerPower[0][kScrew], 1, 35);
+  const float chiller = factor * 120 * EvalBiquadratic(k.ChillerPower[0][kScrew], 0, 14);
+  const auto lines = f.OutputLines();
+  ASSERT_EQ(lines.size(), 8760u);
+  EXPECT_EQ(lines[0][0], 1);
+  EXPECT_EQ(lines[0][1], 1);
+  EXPECT_EQ(lines[0][2], 1);
+  EXPECT_EQ(lines.back()[0], 12);
+  EXPECT_EQ(lines.back()[1], 31);
+  EXPECT_EQ(lines.back()[2], 24);
+  for (const auto& l : lines) {
+    ASSERT_EQ(l.size(), 12u);
+    EXPECT_FLOAT_EQ(l[3], 0.0f);         // plant load
+    EXPECT_FLOAT_EQ(l[4], 2.5f * 3);     // air handler fans x identical zones
+    EXPECT_FLOAT_EQ(l[5], 1.5f);         // the fresh-air unit's fan
+    EXPECT_NEAR(l[6], chiller, 1e-4f);
+    EXPECT_FLOAT_EQ(l[7], 4.0f);
+    EXPECT_FLOAT_EQ(l[8] + l[9] + l[10] + l[11], 0.0f);
+  }
+  const auto& e = f.energy.Value;
+  EXPECT_NEAR(e[1], 8760 * 9.0f, 0.5f);
+  EXPECT_NEAR(e[2], 8760 * chiller, 8760 * chiller * 1e-4f);
+  EXPECT_NEAR(e[3], 8760 * 4.0f, 0.5f);
+  EXPECT_FLOAT_EQ(e[4] + e[5] + e[6] + e[7], 0.0f);
+  EXPECT_FLOAT_EQ(e[0], e[1] + e[2] + e[3]);
+  EXPECT_EQ(f.progress.lines.size(), 12u);
+  EXPECT_EQ(f.progress.lines[2], "Plant Simulation - Processing Month No.3....");
+  EXPECT_DOUBLE_EQ(f.progress.progress, 1.0);
+}
+
+TEST(PlantYear, RoomLoadsReachThePlantWithMultipliersAndAllowances) {
+  Fixture f(kHotelGuestRoom);
+  f.model->Zone[1].Room[1].Occupants = 0;  // no fresh air
+  WriteLoads(f.files.LoadFile, *f.model, Weather{30, 26, 0.02f}, 10000, 2000);
+  ASSERT_TRUE(f.Run()) << f.status.SimMessage;
+  // (10 kW x 2 rooms x 1.05 + 2 kW x 2 rooms) x 3 zones x 1.03
+  for (const auto& l : f.OutputLines()) EXPECT_NEAR(l[3], 77.25f, 1e-3f);
+}
+
+TEST(PlantYear, OfficeBuildingWeekAndZoneHours) {
+  Fixture f(kOffice);
+  f.plant.StartHour = 7;
+  f.plant.StopHour = 20;
+  WriteLoads(f.files.LoadFile, *f.model, Weather{}, 0, 0);
+  ASSERT_TRUE(f.Run()) << f.status.SimMessage;
+  const auto lines = f.OutputLines();
+  // 260 weekdays of hours 8..20, 52 Saturdays of hours 8..13, no Sundays (1 January is one).
+  EXPECT_EQ(lines.size(), 260u * 13 + 52u * 6);
+  EXPECT_EQ(lines[0][1], 2) << "the first plant day is Monday 2 January";
+  for (const auto& l : lines) {
+    const int hour = static_cast<int>(l[2]);
+    const bool zoneOn = hour > 8 && hour <= 19;  // office rooms: 8 < h <= 19
+    EXPECT_EQ(l[4] > 0, zoneOn) << "hour " << hour;
+  }
+  // January 7 is a Saturday: hours 8 to 13 only.
+  int saturdayHours = 0;
+  for (const auto& l : lines) saturdayHours += (l[0] == 1 && l[1] == 7);
+  EXPECT_EQ(saturdayHours, 6);
+}
+
+TEST(PlantYear, LocalIntakeZonesTakeNothingFromTheFreshAirUnits) {
+  Fixture f(kHotelGuestRoom);
+  f.air->Zone[1].FreshAirType = kLocalOutdoorAir;
+  WriteLoads(f.files.LoadFile, *f.model, Weather{32, 27, 0.02f}, 5000, 500);
+  ASSERT_TRUE(f.Run()) << f.status.SimMessage;
+  // The zone's own coil brings 2 x 0.04 m3/s of outdoor air to the room state;
+  // the fresh-air unit, idling for no demand, adds nothing.
+  const float hRoom = MoistAirEnthalpy(24, VapourHumidityRatio(0.55f * SatPressure(24)));
+  const float total = 1.2f * 0.08f * (MoistAirEnthalpy(32, 0.02f) - hRoom);
+  const float sensible = 1.224f * 0.08f * (32 - 24);
+  const float coil = (10 + sensible) * 1.05f + (1 + total - sensible);
+  const auto lines = f.OutputLines();
+  EXPECT_NEAR(lines[100][3], coil * 3 * 1.03f, 1e-3f);
+  EXPECT_FLOAT_EQ(lines[100][5], 1.5f);
+}
+
+TEST(PlantYear, FaultStopsTheRunAndKeepsThePreviousOutput) {
+  Fixture f(kHotelGuestRoom);
+  f.dir.Write(kPlantOutputFileName, "previous run\r\n");
+  WriteLoads(f.files.LoadFile, *f.model, Weather{}, 0, 0, 1000);
+  EXPECT_FALSE(f.Run());
+  EXPECT_TRUE(f.status.SimError);
+  EXPECT_EQ(f.status.SimMessage.rfind("RunPlantSimulation: ", 0), 0u);
+  EXPECT_NE(f.status.SimMessage.find(kHourlyLoadFileName), std::string::npos) << f.status.SimMessage;
+  EXPECT_EQ(f.dir.Read(kPlantOutputFileName), "previous run\r\n");
+  EXPECT_GT(f.energy.Value[1], 0.0f) << "the hours done are summed";
+  EXPECT_FLOAT_EQ(f.energy.Value[0], 0.0f);
+
+  // A load file of another model is refused too.
+  Fixture other(kHotelGuestRoom);
+  kelca::testing::AddRoom(other.model->Zone[1], kelca::testing::MakeRoom("Extra", kOffice));
+  WriteLoads(other.files.LoadFile, *f.model, Weather{}, 0, 0);
+  EXPECT_FALSE(other.Run());
+
+  Fixture empty(kHotelGuestRoom);
+  empty.plant.ChillerCount = 0;
+  WriteLoads(empty.files.LoadFile, *empty.model, Weather{}, 0, 0);
+  EXPECT_FALSE(empty.Run());
+  EXPECT_EQ(empty.status.SimMessage, "SimPrep: No Chillers?");
+  EXPECT_FALSE(FileExists(empty.files.OutputFile));
+}
+
+TEST(PlantYear, CancelledRunStopsLikeAnError) {
+  Fixture f(kHotelGuestRoom);
+  WriteLoads(f.files.LoadFile, *f.model, Weather{}, 0, 0);
+  f.progress.cancel = true;
+  EXPECT_FALSE(f.Run());
+  EXPECT_EQ(f.status.SimMessage, "RunPlantSimulation: Run cancelled!");
+  EXPECT_FALSE(FileExists(f.files.OutputFile));
+}
+
+TEST(PlantYear, RunReadsTheAirSideAndPlantFilesAgain) {
+  Fixture f(kHotelGuestRoom);
+  WriteLoads(f.files.LoadFile, *f.model, Weather{}, 0, 0);
+  ASSERT_TRUE(WriteAirSideFile(f.files.AirSideFile, "P", *f.model, *f.air));
+  ASSERT_TRUE(WritePlantFile(f.files.PlantFile, "P", f.plant));
+  f.plant.ChillerCount = 0;  // replaced by the file's plant
+  f.air->Zone[1].DesignFanPower = 99;
+  f.energy.Value[5] = 123;  // cleared at the start
+  ASSERT_TRUE(RunPlantSimulation(*f.model, *f.air, f.plant, f.files, f.energy, f.status, f.progress))
+      << f.status.SimMessage;
+  EXPECT_EQ(f.plant.ChillerCount, 1);
+  EXPECT_FLOAT_EQ(f.air->Zone[1].DesignFanPower, 2.5f);
+  EXPECT_FLOAT_EQ(f.energy.Value[5], 0.0f);
+
+  f.files.PlantFile = f.dir.File("Missing.WSS");
+  SimStatus missing;
+  EXPECT_FALSE(RunPlantSimulation(*f.model, *f.air, f.plant, f.files, f.energy, missing, f.progress));
+  EXPECT_NE(missing.SimMessage.find("Missing.WSS"), std::string::npos) << missing.SimMessage;
+}
