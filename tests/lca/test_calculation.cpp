@@ -192,13 +192,6 @@ TEST_F(Calculation, ElectricityAndTownGasOfOnePortionBothCount) {
   EXPECT_NEAR(ws->Results.Bldg.Cost[kWholeLife], u * (1000 * 0.92f + 510 * 0.21f), 0.5);
 }
 
-TEST_F(Calculation, NoEnergyBeforeAnyEnergyCalculation) {
-  AddMaterial(3, kElectricityMat, 0.5f);
-  ASSERT_TRUE(RunImpacts().Completed);
-  EXPECT_EQ(ws->Results.Bldg.Impact[kOperatingEnergy][1], 0);
-  EXPECT_EQ(ws->Results.Bldg.Energy[kWholeLife], 0);
-}
-
 TEST(Discounting, FactorsAndReplacementCounts) {
   const DiscountRates d = RatesFromPercent(5, 3, 2);
   EXPECT_NEAR(DiscountFactor(d, 20), 0.6807043f, 1e-6);

