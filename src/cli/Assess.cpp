@@ -1,6 +1,7 @@
 // kelca-cli assess PROJECT.PRJ --db DBFOLDER [--wgt FILE.WGT] [--eur FILE.EUR]
 //   [--energy V0,V1,V2,V3,V4,V5] [--res OUT.RES] [--csv OUT.CSV] [--lcc OUT.LCC]
-// Opens the project and the database as the desktop program does, runs the
+// Opens the project and the database as the desktop program does, takes the
+// energy from --energy or the ".EUR" file (by default the project's), runs the
 // impact and then the cost calculation, and prints the whole building's
 // results by life cycle stage. The result, table and LCC files are written by
 // the same commands as on the result and LCC screens.
@@ -21,6 +22,9 @@
 #include "lca/LccScreen.h"
 #include "lca/ResultScreen.h"
 #include "lca/WeightingScreens.h"
+#include "plant/AnnualEnergy.h"
+#include "plant/EnergyResultFile.h"
+#include "plant/NonACServices.h"
 
 namespace kelca::cli {
 namespace {
@@ -113,6 +117,35 @@ Status ApplyWeightFile(const std::string& file, Workspace& ws) {
   return Status::Ok();
 }
 
+// The energy results of a ".EUR" file as Load Previous Results reads them, with
+// the project's ".NAC" for the services portions of the town gas systems.
+Status LoadEnergyResults(const std::string& eurPath, const std::string& projectPath, Workspace& ws) {
+  const std::string nac = FindExistingFile(ReplaceLastThree(projectPath, "NAC"));
+  if (FileExists(nac)) {
+    if (Status read = ReadNonACFile(nac, ws.NonAC); !read) return read;
+  } else {
+    std::cerr << "kelca-cli assess: " << nac << " not found: the town gas systems count as HVAC\n";
+  }
+  return ReadEnergyResultFile(eurPath, ws.ACEnergy, ws.ZoneElec, ws.Plant, ws.NonAC);
+}
+
+// Energy by --energy, else from the named or the project's ".EUR" file when there is one.
+Status HandOverEnergy(const AssessOptions& o, Workspace& ws) {
+  const std::string projectPath = ws.Project.ProjDir + ws.Project.ProjFileName;
+  const std::string eur = o.eur.empty() ? FindExistingFile(ReplaceLastThree(projectPath, "EUR"))
+                                        : ResolvePath(ws.CurrentFolder, o.eur);
+  const bool load = !o.eur.empty() || (!o.energy && FileExists(eur));
+  if (load) {
+    if (Status read = LoadEnergyResults(eur, projectPath, ws); !read) return read;
+    ws.EnergyUse = PredictedEnergyUse(ws.ACEnergy, ws.ZoneElec, ws.Plant, ws.NonAC);
+  }
+  if (o.energy) ws.EnergyUse.Value = *o.energy;
+  std::cout << "Energy use: " << (o.energy ? "as given" : load ? "from " + eur : "none (no energy results)");
+  if (o.energy && load) std::cout << ", town gas systems from " << eur;
+  std::cout << "\n";
+  return Status::Ok();
+}
+
 void PrintRow(const std::string& label, const std::array<float, kStages>& values) {
   std::cout << std::left << std::setw(40) << label << std::right;
   for (float v : values) std::cout << std::setw(20) << FormatGeneral(v);
@@ -179,7 +212,7 @@ int RunAssess(const std::vector<std::string>& args) {
   if (!o.wgt.empty()) {
     if (Status weights = ApplyWeightFile(o.wgt, *ws); !weights) return Fail(weights.message);
   }
-  if (o.energy) ws->EnergyUse.Value = *o.energy;
+  if (Status energy = HandOverEnergy(o, *ws); !energy) return Fail(energy.message);
 
   PrintingProgress progress;
   for (auto run : {&RunImpactCalculation, &RunCostCalculation}) {

@@ -14,6 +14,8 @@
 #include "lca/LccTable.h"
 #include "lca/ResultFile.h"
 #include "lca/WeightFile.h"
+#include "plant/EnergyResultFile.h"
+#include "plant/NonACServices.h"
 #include "support/CliRun.h"
 #include "support/DbFiles.h"
 #include "support/TempFolder.h"
@@ -122,6 +124,51 @@ TEST_F(AssessCommand, WritesFilesTheScreensLoadBack) {
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\"Project:\",\"Depot\",\"\",\"\",\"\"");
   EXPECT_NE(csv.find("\"Current Case\",\"Whole Bldg.\",\"\",\"\",\"Whole Life Cycle\""), std::string::npos);
   EXPECT_NE(csv.find("\"11. Energy Use\"," + Row(run, "11. Energy Use (MJ)")[0] + ",\"MJ\""), std::string::npos);
+}
+
+// Energy results: 2000 kWh of air conditioning, 1000 kWh of one fire services
+// system, and one town gas system of 500 MJ belonging to fire services.
+void WriteEnergyResults(const TempFolder& tmp, const std::string& eurName) {
+  auto services = std::make_unique<NonACServices>();
+  services->Electric[kFireServices].Count = 1;
+  services->Electric[kFireServices].System[1].AnnualEnergy = 1000;
+  services->TownGas.Count = 1;
+  services->TownGas.System[1].SubSystemOf = 2;
+  services->TownGas.System[1].Efficiency = 0.8f;
+  services->TownGas.System[1].AnnualUse = 500;
+  ASSERT_TRUE(WriteNonACFile(tmp.File("DEPOT.NAC"), "Depot", *services));
+  AnnualACEnergy ac;
+  ac.Value[0] = 2000;
+  auto plant = std::make_unique<PlantInput>();
+  ASSERT_TRUE(WriteEnergyResultFile(tmp.File(eurName), ac, ZoneElecEnergy{}, *plant, *services));
+}
+
+TEST_F(AssessCommand, EnergyComesFromTheProjectsEnergyResultsUnlessGiven) {
+  WriteEnergyResults(tmp, "DEPOT.EUR");
+  const auto operatingEnergy = [&](const std::string& more) {
+    const CliRun run = Assess("--res " + Quote(tmp.File("E.RES")) + " " + more);
+    EXPECT_EQ(run.status, 0) << run.output;
+    ProjectState info;
+    auto results = std::make_unique<LcaResultSet>();
+    EXPECT_TRUE(ReadResultFile(tmp.File("E.RES"), info, *results));
+    std::array<float, kSerPortions> energy{};
+    for (int p = 0; p < kSerPortions; ++p) energy[p] = results->SerPortion[p].Energy[kOperatingEnergy];
+    return energy;
+  };
+  const float mjPerKWh = 3.6f * 50;
+  EXPECT_EQ(operatingEnergy(""), (std::array<float, kSerPortions>{2000 * mjPerKWh, 0, 1000 * mjPerKWh + 500 * 50, 0, 0}));
+  // Given values replace the file's, which is then not read.
+  EXPECT_EQ(operatingEnergy("--energy 0,0,0,0,10,0"), (std::array<float, kSerPortions>{0, 0, 0, 0, 10 * mjPerKWh}));
+  // Another file by name; with given values too, it still brings the town gas systems.
+  std::filesystem::rename(tmp.File("DEPOT.EUR"), tmp.File("OTHER.EUR"));
+  EXPECT_EQ(operatingEnergy("")[0], 0);
+  EXPECT_EQ(operatingEnergy("--eur " + Quote(tmp.File("OTHER.EUR")))[0], 2000 * mjPerKWh);
+  EXPECT_EQ(operatingEnergy("--eur " + Quote(tmp.File("OTHER.EUR")) + " --energy 0,0,0,0,10,0"),
+            (std::array<float, kSerPortions>{0, 0, 500 * 50, 0, 10 * mjPerKWh}));
+  tmp.Write("BAD.EUR", "1\r\n");
+  const CliRun bad = Assess("--eur " + Quote(tmp.File("BAD.EUR")));
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.output.find("BAD.EUR"), std::string::npos) << bad.output;
 }
 
 TEST_F(AssessCommand, WeightsFromAFileChangeTheScore) {
