@@ -204,6 +204,7 @@ void BM_AnnualLoadCalculation(benchmark::State& state) {
     benchmark::DoNotOptimize(loads->Room[kMaxZones][kMaxRoomsPerZone].data());
   }
   state.counters["rooms"] = kMaxZones * kMaxRoomsPerZone;
+  state.counters["nodes"] = bench.NodeUpdatesPerYear() / (kHoursPerYear * kSubStepsPerHour);
   state.counters["node_updates_per_s"] =
       benchmark::Counter(bench.NodeUpdatesPerYear(), benchmark::Counter::kIsIterationInvariantRate);
 }
@@ -231,5 +232,52 @@ void BM_BCLSimWithFiles(benchmark::State& state) {
       benchmark::Counter(bench.NodeUpdatesPerYear(), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_BCLSimWithFiles)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+}  // namespace
+
+namespace {
+
+// "AnHSpCL.TXT" of the largest model: writing it, and reading it back hour by hour as the plant does.
+void FillYear(const EnergyModel& model, HourlyLoadWriter& writer) {
+  auto record = std::make_unique<HourlyLoadRecord>();
+  record->ZoneCount = model.ZoneCount;
+  for (int z = 1; z <= model.ZoneCount; ++z) record->RoomCount[z] = model.Zone[z].RoomCount;
+  for (int h = 0; h < kHoursPerYear; ++h) {
+    record->Month = 1 + h / 730;
+    record->Day = 1 + h / 24 % 28;
+    record->Hour = 1 + h % 24;
+    record->DryBulb = 27.5f + 0.001f * h;
+    for (int z = 1; z <= model.ZoneCount; ++z) {
+      for (int r = 1; r <= model.Zone[z].RoomCount; ++r) record->Room[z][r] = {1234.567f + h, 98.76543f, 24.01f};
+    }
+    writer.AddHour(*record);
+  }
+}
+
+void BM_WriteHourlyLoadFile(benchmark::State& state) {
+  BenchModel bench;
+  for (auto _ : state) {
+    HourlyLoadWriter writer(kMaxZones * kMaxRoomsPerZone);
+    FillYear(*bench.model, writer);
+    if (!writer.Save(bench.Folder() + kHourlyLoadFileName)) state.SkipWithError("write failed");
+  }
+}
+BENCHMARK(BM_WriteHourlyLoadFile)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+void BM_ReadHourlyLoadFile(benchmark::State& state) {
+  BenchModel bench;
+  HourlyLoadWriter writer(kMaxZones * kMaxRoomsPerZone);
+  FillYear(*bench.model, writer);
+  writer.Save(bench.Folder() + kHourlyLoadFileName);
+  auto record = std::make_unique<HourlyLoadRecord>();
+  for (auto _ : state) {
+    HourlyLoadReader reader;
+    HourlyLoadReader::Open(bench.Folder() + kHourlyLoadFileName, *bench.model, reader);
+    for (int h = 0; h < kHoursPerYear; ++h) {
+      if (!reader.ReadHour(*record)) state.SkipWithError(reader.Result().message.c_str());
+    }
+  }
+}
+BENCHMARK(BM_ReadHourlyLoadFile)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
