@@ -6,6 +6,7 @@ namespace kelca {
 
 void ClearProjectResults(Workspace& ws) {
   ws.EnergyFiles = EnergyFileNames{};
+  ws.PlantFiles = PlantFileNames{};
   ws.ACEnergy = AnnualACEnergy{};
   ws.ZoneElec = ZoneElecEnergy{};
   ws.EnergyUse = EnergyUseSummary{};

@@ -60,6 +60,7 @@ struct Workspace {
 
   PlantInput Plant;
   NonACServices NonAC;
+  PlantFileNames PlantFiles;
   AnnualACEnergy ACEnergy;
   ZoneElecEnergy ZoneElec;
   EnergyUseSummary EnergyUse;

@@ -16,6 +16,8 @@
 #include "building/ProjectState.h"
 #include "cli/Command.h"
 #include "cli/DatabaseArgument.h"
+#include "cli/NamedOptions.h"
+#include "cli/ProjectArgument.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
 #include "lca/LcaCalculation.h"
@@ -53,19 +55,12 @@ std::optional<std::array<float, kEnergyUseEntries>> ParseEnergy(const std::strin
 }
 
 bool ParseOptions(const std::vector<std::string>& args, AssessOptions& o) {
-  const std::vector<std::pair<const char*, std::string*>> named{{"--db", &o.db},   {"--wgt", &o.wgt},
+  const NamedOptions named{{"--db", &o.db},   {"--wgt", &o.wgt},
                                                                 {"--eur", &o.eur}, {"--res", &o.res},
                                                                 {"--csv", &o.csv}, {"--lcc", &o.lcc}};
   for (size_t i = 0; i < args.size(); ++i) {
+    if (TakeNamedOption(args, i, named)) continue;
     const std::string& a = args[i];
-    bool taken = false;
-    for (const auto& [name, target] : named) {
-      if (a == name && i + 1 < args.size()) {
-        *target = args[++i];
-        taken = true;
-      }
-    }
-    if (taken) continue;
     if (a == "--energy" && i + 1 < args.size()) {
       o.energy = ParseEnergy(args[++i]);
       if (!o.energy) {
@@ -86,18 +81,6 @@ class PrintingProgress : public ProgressSink {
  public:
   void AddLine(const std::string& line) override { std::cout << line << "\n"; }
 };
-
-// The project as Open Project leaves it: selections reset, folders set.
-Status OpenProject(const std::string& file, Workspace& ws) {
-  ws.Selection.FdnSkip = ws.Selection.FlrSkip = ws.Selection.SerSkip = 0;
-  ResetAllSel(ws.Selection);
-  const std::string path = ResolvePath(ws.CurrentFolder, file);
-  if (Status read = ReadProjectFile(path, ws.Project); !read) return read;
-  ws.Project.ProjDir = FolderOf(path);
-  ws.Project.ProjFileName = FileNameOf(path);
-  ws.CurrentFolder = ws.Project.ProjDir;
-  return Status::Ok();
-}
 
 // The first message a screen command gave, as a failed status.
 Status FirstMessage(const ScriptedPrompts& prompts) {
@@ -208,7 +191,7 @@ int RunAssess(const std::vector<std::string>& args) {
   auto ws = std::make_unique<Workspace>();
   SetDefaultParameters(ws->Params);
   if (Status db = OpenDatabaseArgument(o.db, ws->Db, ws->Materials); !db) return Fail(db.message);
-  if (Status project = OpenProject(o.project, *ws); !project) return Fail(project.message);
+  if (Status project = OpenProjectArgument(o.project, *ws); !project) return Fail(project.message);
   if (!o.wgt.empty()) {
     if (Status weights = ApplyWeightFile(o.wgt, *ws); !weights) return Fail(weights.message);
   }

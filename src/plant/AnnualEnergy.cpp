@@ -2,6 +2,26 @@
 
 namespace kelca {
 
+const std::array<FullLoadHours, kMaxRoomType + 1> kZoneHoursPerType = {
+    {{8760, 8760}, {3065, 3086}, {3112, 2639}, {4258, 3476}, {2618, 2556}, {8760, 8760}}};
+
+ZoneElecEnergy CalculateZoneElectricity(const EnergyModel& model) {
+  ZoneElecEnergy e;
+  for (int z = 1; z <= model.ZoneCount; ++z) {
+    const EnergyZone& zone = model.Zone[z];
+    for (int r = 1; r <= zone.RoomCount; ++r) {
+      const EnergyRoom& room = zone.Room[r];
+      const FullLoadHours& hours = kZoneHoursPerType[room.RoomType];
+      e.Value[1] +=
+          room.LightingLoad * room.FloorArea * hours.Lighting * room.IdenticalRooms * zone.IdenticalZones / 1000.0f;
+      e.Value[2] +=
+          room.EquipmentLoad * room.FloorArea * hours.Equipment * room.IdenticalRooms * zone.IdenticalZones / 1000.0f;
+    }
+  }
+  e.Value[0] = e.Value[1] + e.Value[2];
+  return e;
+}
+
 bool CalculateTownGas(GasSystemGroup& gas, std::string& message) {
   bool ok = true;
   for (int i = 1; i <= gas.Count; ++i) {

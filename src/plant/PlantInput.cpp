@@ -1,9 +1,14 @@
 #include "plant/PlantInput.h"
 
+#include "common/Paths.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
 
 namespace kelca {
+
+PlantFileNames DerivePlantFileNames(const std::string& projectFile) {
+  return {ReplaceLastThree(projectFile, "WSS"), ReplaceLastThree(projectFile, "NAC")};
+}
 
 bool HasCondenserWaterPumps(int plantType) {
   return plantType == kWaterCooledTowers || plantType == kIndirectSeawater || plantType == kIndirectSeawaterTowers;

@@ -103,6 +103,14 @@ struct PlantInput {
   std::array<FreshAirUnit, kPlantSlots> Fau{};
 };
 
+// The project's central plant and non-AC services input files, named after
+// the project file ("WSS", "NAC") unless the user picks others.
+struct PlantFileNames {
+  std::string WssFile;
+  std::string NacFile;
+};
+PlantFileNames DerivePlantFileNames(const std::string& projectFile);
+
 // Plant types that reject heat through condenser water pumps, seawater pumps
 // and cooling towers.
 bool HasCondenserWaterPumps(int plantType);

@@ -259,6 +259,7 @@ TEST_F(MainShellTest, CloseAsksOnlyWhenUnsavedAndForgetsTheProjectsNamesAndResul
   ws->EnergyUse.Value[0] = 123;
   ws->ACEnergy.Value[2] = 45;
   ws->EnergyFiles.EciFile = tmp.File("proj/P.ECI");
+  ws->PlantFiles.WssFile = tmp.File("proj/P.WSS");
   ws->Selection.Fdn.GrpSel[0] = 0;
   ws->NonAC.TownGas.Count = 1;
   ws->NonAC.TownGas.System[1].AnnualUse = 700;
@@ -282,6 +283,7 @@ TEST_F(MainShellTest, CloseAsksOnlyWhenUnsavedAndForgetsTheProjectsNamesAndResul
   EXPECT_FLOAT_EQ(ws->EnergyUse.Value[0], 0);
   EXPECT_FLOAT_EQ(ws->ACEnergy.Value[2], 0);
   EXPECT_EQ(ws->EnergyFiles.EciFile, "");
+  EXPECT_EQ(ws->PlantFiles.WssFile, "");
   EXPECT_FLOAT_EQ(ws->NonAC.TownGas.System[1].AnnualUse, 0);
   EXPECT_EQ(ws->NonAC.TownGas.Count, 1);  // an input, kept
   EXPECT_EQ(ws->Results.Ser.Cost[0], 0);

@@ -1,0 +1,107 @@
+// kelca-cli energy on a copy of the sample office project.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/FileIO.h"
+#include "common/Paths.h"
+#include "plant/EnergyResultFile.h"
+#include "plant/NonACServices.h"
+#include "plant/PlantInput.h"
+#include "support/CliRun.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using namespace kelca::testing;
+
+namespace {
+
+const std::string kOffice = KELCA_SOURCE_DIR "/samples/office";
+const std::string kDb = KELCA_SOURCE_DIR "/data/db";
+
+void CopyOffice(const TempFolder& tmp) {
+  std::filesystem::copy(kOffice, tmp.File("office"), std::filesystem::copy_options::recursive);
+}
+
+CliRun RunEnergy(const TempFolder& tmp, const std::string& extra = "") {
+  return RunCli("energy " + Quote(tmp.File("office/OFFICE.PRJ")) + " --db " + Quote(kDb) + " " + extra);
+}
+
+std::string Bytes(const std::string& path) {
+  std::string bytes;
+  ReadFileBytes(path, bytes);
+  return bytes;
+}
+
+}  // namespace
+
+TEST(EnergyCommand, RunsEverySystemAndWritesTheWorkingAndResultFiles) {
+  TempFolder tmp;
+  CopyOffice(tmp);
+  const CliRun run = RunEnergy(tmp);
+  ASSERT_EQ(run.status, 0) << run.output;
+  for (const char* text : {"Started to calculate cooling load", "Cooling load calculation completed",
+                           "A/C energy use calculation completed", "Annual Energy Use for Air Conditioning",
+                           "Annual Energy Use of P & D Systems", "Systems using Town Gas (MJ)*"}) {
+    EXPECT_NE(run.output.find(text), std::string::npos) << text;
+  }
+  EXPECT_TRUE(FileExists(tmp.File("office/AnHSpCL.TXT")));
+  EXPECT_TRUE(FileExists(tmp.File("office/BCLnEQW.SDF")));
+
+  AnnualACEnergy ac;
+  ZoneElecEnergy zones;
+  PlantInput plant;
+  NonACServices services;
+  ASSERT_TRUE(ReadEnergyResultFile(tmp.File("office/OFFICE.EUR"), ac, zones, plant, services));
+  // Every plant component of a water-cooled tower plant takes its share.
+  EXPECT_GT(ac.Value[0], 0.0f);
+  for (int i : {1, 2, 3, 5, 7}) EXPECT_GT(ac.Value[i], 0.0f) << "slot " << i;
+  EXPECT_NEAR(ac.Value[0], ac.Value[1] + ac.Value[2] + ac.Value[3] + ac.Value[4] + ac.Value[5] + ac.Value[6] +
+                               ac.Value[7], ac.Value[0] * 1e-5f);
+  EXPECT_FLOAT_EQ(zones.Value[0], zones.Value[1] + zones.Value[2]);
+  EXPECT_GT(services.TownGas.System[0].AnnualUse, 0.0f);
+}
+
+TEST(EnergyCommand, ReuseLoadsKeepsTheHourlyLoadFile) {
+  TempFolder tmp;
+  CopyOffice(tmp);
+  ASSERT_EQ(RunEnergy(tmp).status, 0);
+  const std::string loads = Bytes(tmp.File("office/AnHSpCL.TXT"));
+  const std::string eur = Bytes(tmp.File("office/OFFICE.EUR"));
+  const CliRun again = RunEnergy(tmp, "--reuse-loads --eur " + Quote(tmp.File("again.EUR")));
+  ASSERT_EQ(again.status, 0) << again.output;
+  EXPECT_EQ(again.output.find("Started to calculate cooling load"), std::string::npos);
+  EXPECT_EQ(Bytes(tmp.File("office/AnHSpCL.TXT")), loads);
+  EXPECT_EQ(Bytes(tmp.File("again.EUR")), eur) << "the same loads give the same results";
+}
+
+TEST(EnergyCommand, PlantFaultPrintsTheMessageAndWritesNoResults) {
+  TempFolder tmp;
+  CopyOffice(tmp);
+  PlantInput plant;
+  ASSERT_TRUE(ReadPlantFile(tmp.File("office/OFFICE.WSS"), plant));
+  plant.ChillerCount = 0;
+  ASSERT_TRUE(WritePlantFile(tmp.File("empty.WSS"), "Office", plant));
+  const CliRun run = RunEnergy(tmp, "--wss " + Quote(tmp.File("empty.WSS")));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("A/C energy use calculation terminated."), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("SimPrep: No Chillers?"), std::string::npos);
+  EXPECT_FALSE(FileExists(tmp.File("office/OFFICE.EUR")));
+  EXPECT_FALSE(FileExists(tmp.File("office/BCLnEQW.SDF")));
+}
+
+TEST(EnergyCommand, ZeroGasEfficiencyStopsWithItsMessage) {
+  TempFolder tmp;
+  CopyOffice(tmp);
+  NonACServices services;
+  ASSERT_TRUE(ReadNonACFile(tmp.File("office/OFFICE.NAC"), services));
+  ASSERT_GE(services.TownGas.Count, 1);
+  services.TownGas.System[1].Efficiency = 0;
+  ASSERT_TRUE(WriteNonACFile(tmp.File("office/OFFICE.NAC"), "Office", services));
+  const CliRun run = RunEnergy(tmp, "--reuse-loads");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("Error: Zero Eff. for Gas System No.1"), std::string::npos) << run.output;
+
+  const CliRun usage = RunCli("energy " + Quote(tmp.File("office/OFFICE.PRJ")));
+  EXPECT_EQ(usage.status, 2);
+}
