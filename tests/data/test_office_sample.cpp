@@ -120,9 +120,13 @@ TEST_F(OfficeSample, RegeneratesByteForByte) {
     ASSERT_TRUE(ReadFileBytes(kSampleDir + name, committed).ok) << name << " is not in samples/office";
     EXPECT_TRUE(tmp.Read(name) == committed) << name << " differs from what make_office_sample writes";
   }
+  // Every input file of the sample comes from the generator (run results such
+  // as the .EUR file may lie beside them).
+  const std::set<std::string> inputs = {".PRJ", ".FDN", ".FLR", ".SER", ".FDC", ".FLC", ".SRC", ".FDE",
+                                        ".FLE", ".SRE", ".ECI", ".ASS", ".CON", ".WSS", ".NAC", ".SHM"};
   for (const auto& entry : fs::directory_iterator(kSampleDir)) {
     const std::string name = entry.path().filename().string();
-    if (name != "README.md") {
+    if (inputs.count(entry.path().extension().string())) {
       EXPECT_TRUE(made.count(name)) << name << " is not made by make_office_sample";
     }
   }
@@ -325,4 +329,21 @@ TEST_F(OfficeSample, ProjectInfoWalksTheWholeSample) {
   EXPECT_EQ(run.output.find("kelca-cli project-info:"), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("(not in the library)"), std::string::npos);
   EXPECT_NE(run.output.find("User values (TYCON01_.FLE)"), std::string::npos);
+}
+
+// The whole operating-energy run (loads, plant checks, plant year, services)
+// goes through on a copy of the sample, with a plausible office energy use.
+TEST_F(OfficeSample, EnergyRunCompletes) {
+  using kelca::testing::Quote;
+  kelca::testing::TempFolder tmp;
+  fs::copy(kSampleDir, tmp.Folder(), fs::copy_options::recursive);
+  const auto run = kelca::testing::RunCli("energy " + Quote(tmp.File(datagen::kOfficeProjectFile)) + " --db " +
+                                          Quote(kDb) + " --eur " + Quote(tmp.File("OFFICE.EUR")));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const size_t hvac = run.output.find("HVAC (kWh)");
+  ASSERT_NE(hvac, std::string::npos) << run.output;
+  const double kWh = std::stod(run.output.substr(hvac + 10));
+  // 26,400 m2 air-conditioned: 30 to 300 kWh/m2 a year for air conditioning.
+  EXPECT_GT(kWh, 30 * 26400.0);
+  EXPECT_LT(kWh, 300 * 26400.0);
 }
