@@ -229,6 +229,7 @@ Status BuildChart(const ChartSettings& settings, const ResultCases& cases, const
   ChartData data;
   if (Status gathered = GatherChartData(settings, cases, weights, prices, data); !gathered) return gathered;
   ChartLayout built;
+  built.Kind = settings.Kind;
   if (Status scaled = ScaleChart(settings.Kind, data, built.Scale); !scaled) return scaled;
   if (settings.Kind == ChartKind::StackedBars) {
     LayOutStacked(data, built);

@@ -91,6 +91,7 @@ struct ChartLegendEntry {
   std::string Text;
 };
 struct ChartLayout {
+  ChartKind Kind = ChartKind::Bars;
   ChartScale Scale;
   std::vector<ChartBar> Bars;
   std::vector<ChartLine> Axes;  // value axis, zero line and tick marks

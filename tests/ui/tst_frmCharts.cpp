@@ -1,0 +1,162 @@
+// The chart screen: settings, plotting, and the exported pictures.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "support/TempFolder.h"
+#include "ui/ChartPainter.h"
+#include "ui/ScreenTestSupport.h"
+#include "ui/frmCharts.h"
+
+using kelca::testing::Choose;
+using kelca::testing::Find;
+using kelca::testing::FindAt;
+using kelca::testing::TempFolder;
+
+namespace {
+struct Fixture {
+  Fixture() {
+    kelca::SetDefaultParameters(ws->Params);
+    ws->Project.ProjName = "Office";
+    ws->CurrentFolder = tmp.Folder();
+    for (int i = 0; i < kelca::kResultCases; ++i) {
+      kelca::CaseView& v = ws->Cases.Case[i].View;
+      for (int c = 1; c <= 10; ++c) v.Table[kelca::kAsBuilt][c] = {0.01f * c * (i + 1), 100.0f * c, 0.1f * c};
+      v.Energy[kelca::kAsBuilt] = 2.5e6f;
+    }
+    ws->Cases.Case[kelca::kCurrentCase].View.PartText = "Floors";
+    ws->Cases.Case[kelca::kCurrentCase].View.ClassText = "Envelope";
+    screen = std::make_unique<frmCharts>(*ws, prompts);
+    screen->resize(900, 650);
+    screen->show();
+  }
+  void Click(const char* name) const { QTest::mouseClick(Find<QAbstractButton>(screen.get(), name), Qt::LeftButton); }
+  QAction* Menu(const char* name) const { return Find<QAction>(screen.get(), name); }
+  QString Text(const char* name) const { return Find<QLineEdit>(screen.get(), name)->text(); }
+  void TickCurrentAtAsBuilt() const {
+    Click("chkCur");
+    Choose(FindAt<QComboBox>(screen.get(), "cboStage", kelca::kCurrentCase), "As Built");
+  }
+  // How many pixels of the drawn picture have the colour of a case's bars.
+  int PixelsOfCase(int caseIndex) const {
+    const QImage picture = Find<QWidget>(screen.get(), "PicChart")->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < picture.height(); y += 2) {
+      for (int x = 0; x < picture.width(); x += 2) count += picture.pixelColor(x, y) == CaseColour(caseIndex);
+    }
+    return count;
+  }
+
+  TempFolder tmp;
+  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
+  kelca::ScriptedPrompts prompts;
+  std::unique_ptr<frmCharts> screen;
+};
+}  // namespace
+
+class TestFrmCharts : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensWithBarsOfTheWeightedImpactsAndNoCaseTicked() {
+    Fixture f;
+    QCOMPARE(f.screen->windowTitle(), QString("LCIA/LCC Results (Charts)"));
+    QCOMPARE(f.Text("txtChtTyp"), QString("Bars"));
+    QCOMPARE(f.Text("txtResTyp"), QString("LCIA (10 impacts)"));
+    QCOMPARE(Find<QComboBox>(f.screen.get(), "cboCat")->currentText(), QString("All"));
+    QCOMPARE(Find<QComboBox>(f.screen.get(), "cboLCIAStg")->currentText(), QString("Weighted"));
+    QCOMPARE(FindAt<QComboBox>(f.screen.get(), "cboStage", 0)->currentIndex(), -1);
+    QCOMPARE(Find<QCheckBox>(f.screen.get(), "chkBC")->text(), QString("Reference"));
+    QCOMPARE(f.PixelsOfCase(kelca::kCurrentCase), 0);
+  }
+
+  void tickingACaseShowsItsSelectionAndAStageIsNeededToPlot() {
+    Fixture f;
+    f.Click("chkCur");
+    QCOMPARE(FindAt<QLineEdit>(f.screen.get(), "txtParts", 2)->text(), QString("Floors; Envelope"));
+    f.Click("cmdOK");
+    QCOMPARE(f.prompts.Messages(), std::vector<std::string>{"Select Life Cycle Stage for the Current Case first!"});
+    QVERIFY(!f.screen->Model().Drawn);
+    f.Click("chkCur");  // unticked
+    QVERIFY(FindAt<QLineEdit>(f.screen.get(), "txtParts", 2)->text().isEmpty());
+  }
+
+  void onlyTheTickedCaseIsDrawn() {
+    Fixture f;
+    f.TickCurrentAtAsBuilt();
+    f.Menu("mnuPlot")->trigger();
+    QVERIFY(f.prompts.Messages().empty());
+    QVERIFY(f.screen->Model().Drawn);
+    QCOMPARE(f.screen->Model().Layout.Legend.size(), size_t{1});
+    QVERIFY(f.PixelsOfCase(kelca::kCurrentCase) > 100);
+    QCOMPARE(f.PixelsOfCase(kelca::kReferenceCase), 0);
+  }
+
+  void resultAndChartMenusShowTheirNameAndReplot() {
+    Fixture f;
+    f.TickCurrentAtAsBuilt();
+    f.Menu("mnuLCEA")->trigger();
+    QCOMPARE(f.Text("txtResTyp"), QString("Life Cycle Energy"));
+    QCOMPARE(f.screen->Model().Layout.Scale.AxisLabel, std::string("2.5E+06"));
+    QCOMPARE(f.screen->Model().Layout.Scale.Thousands, 2);
+    f.Menu("mnuStack")->trigger();
+    QCOMPARE(f.Text("txtChtTyp"), QString("Stacked Bars"));
+    QVERIFY(f.screen->Model().Layout.Kind == kelca::ChartKind::StackedBars);
+    f.Menu("mnuLCWA")->trigger();  // no waste anywhere
+    QCOMPARE(f.prompts.Messages(), std::vector<std::string>{"Current set of data cannot be plotted!!"});
+    QVERIFY(!f.screen->Model().Drawn);
+    QCOMPARE(f.PixelsOfCase(kelca::kCurrentCase), 0);
+  }
+
+  void categoryAndValueKindChooseTheBars() {
+    Fixture f;
+    f.TickCurrentAtAsBuilt();
+    Choose(Find<QComboBox>(f.screen.get(), "cboCat"), " 2. Global Warming ");
+    Choose(Find<QComboBox>(f.screen.get(), "cboLCIAStg"), "Characterised");
+    f.Click("cmdOK");
+    const kelca::ChartLayout& layout = f.screen->Model().Layout;
+    QCOMPARE(layout.Bars.size(), size_t{1});
+    QCOMPARE(layout.Bars[0].Category, 2);
+    QCOMPARE(layout.Scale.Maximum, 200.0f);
+  }
+
+  void exportPutsThePictureOnTheClipboardAndIntoPngAndSvgFiles() {
+    Fixture f;
+    f.TickCurrentAtAsBuilt();
+    f.Click("cmdOK");
+    QApplication::clipboard()->clear();
+    f.Click("cmdExport");
+    const QImage copied = QApplication::clipboard()->image();
+    QCOMPARE(copied.size(), Find<QWidget>(f.screen.get(), "PicChart")->size());
+
+    f.prompts.QueueFile(f.tmp.File("chart"));
+    f.Menu("mnuExportFile")->trigger();
+    QCOMPARE(f.prompts.dialogs.back().title, std::string("Export Chart to File"));
+    QImage png;
+    QVERIFY(png.load(QString::fromStdString(f.tmp.File("chart.png")), "PNG"));
+    QCOMPARE(png.size(), frmCharts::FilePictureSize());
+
+    f.prompts.QueueFile(f.tmp.File("chart.SVG"));
+    f.Menu("mnuExportFile")->trigger();
+    const QString svg = QString::fromStdString(f.tmp.Read("chart.SVG"));
+    QVERIFY(svg.contains("<svg"));
+    QVERIFY(svg.contains("Project: Office"));
+    QVERIFY(f.prompts.Messages().empty());
+
+    f.prompts.QueueFile(f.tmp.File("no such folder/chart.png"));
+    f.Menu("mnuExportFile")->trigger();
+    QCOMPARE(f.prompts.Messages().size(), size_t{1});
+    QVERIFY(QString::fromStdString(f.prompts.Messages()[0]).contains("no such folder/chart.png"));
+  }
+};
+
+QTEST_MAIN(TestFrmCharts)
+#include "tst_frmCharts.moc"

@@ -1,0 +1,227 @@
+// The weighting screen and the cost parameter screen, driven through their controls.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "support/TempFolder.h"
+#include "ui/ScreenTestSupport.h"
+#include "ui/frmCostPara.h"
+#include "ui/frmNormWgt.h"
+
+using kelca::Answer;
+using kelca::testing::Find;
+using kelca::testing::FindAt;
+using kelca::testing::TempFolder;
+using kelca::testing::Type;
+
+namespace {
+struct Fixture {
+  Fixture() {
+    kelca::SetDefaultParameters(ws->Params);
+    ws->CurrentFolder = tmp.Folder();
+    ws->Project.ProjFileName = "OFFICE.PRJ";
+    ws->Project.ProjDir = tmp.Folder();
+  }
+  std::unique_ptr<frmNormWgt> OpenWeights() {
+    auto screen = std::make_unique<frmNormWgt>(kelca::ParameterScreenContext{ws->Params, ws->CurrentFolder, ws->Project},
+                                               prompts);
+    screen->show();
+    return screen;
+  }
+  std::unique_ptr<frmCostPara> OpenCost() {
+    auto screen = std::make_unique<frmCostPara>(ws->Params, prompts);
+    screen->show();
+    return screen;
+  }
+  QStringList WeightTexts(QWidget* screen) const {
+    QStringList texts;
+    for (int i = 0; i < kelca::kWeightEntries; ++i) texts << FindAt<QLineEdit>(screen, "txtWgtFtr", i)->text();
+    return texts;
+  }
+
+  TempFolder tmp;
+  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
+  kelca::ScriptedPrompts prompts;
+};
+
+QStringList Texts(std::initializer_list<const char*> texts) {
+  QStringList list;
+  for (const char* t : texts) list << t;
+  return list;
+}
+
+const QStringList kDefaultWeightTexts =
+    Texts({"0.55556", "0.13", "0.3", "0.0475", "0.095", "0.095", "0.095", "0.095", "0.0475", "0.0475", "0.0475"});
+}  // namespace
+
+class TestWeightingScreens : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void openingShowsTheCurrentFactorsAndTheNote() {
+    Fixture f;
+    f.ws->Params.CurrentWeights[2] = 0.25f;
+    f.ws->Params.WgtOptUser = true;
+    auto screen = f.OpenWeights();
+    QCOMPARE(screen->windowTitle(), QString("Weighting Factors"));
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 2)->text(), QString("0.25"));
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtNormFtr", 6)->text(), QString("1.98E+08"));
+    QVERIFY(FindAt<QLineEdit>(screen.get(), "txtNormFtr", 6)->isReadOnly());
+    QVERIFY(Find<QLabel>(screen.get(), "lblNote")->text().startsWith("* Normalisation factors are based on"));
+    QVERIFY(!f.ws->Params.WgtOptUser);
+    QVERIFY(!Find<QRadioButton>(screen.get(), "Option1")->isChecked());
+    QVERIFY(!Find<QRadioButton>(screen.get(), "Option2")->isChecked());
+    QCOMPARE(Find<QAction>(screen.get(), "mnuCostPara")->text(), QString("View && Edit"));
+  }
+
+  void optionButtonsShowDefaultOrUserWeightsAndSetTheCostParameters() {
+    Fixture f;
+    f.ws->Params.UserWeights[0] = 0.7f;
+    f.ws->Params.UserCost = {6, 2, 1};
+    f.ws->Params.CurrentWeights[1] = 0.2f;
+    auto screen = f.OpenWeights();
+    auto* defaults = Find<QRadioButton>(screen.get(), "Option1");
+    auto* user = Find<QRadioButton>(screen.get(), "Option2");
+    QTest::mouseClick(user, Qt::LeftButton);
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 0)->text(), QString("0.7"));
+    QVERIFY(user->isChecked() && user->font().bold() && !defaults->font().bold());
+    QCOMPARE(f.ws->Params.CurrentCost, (kelca::CostParams{6, 2, 1}));
+    QTest::mouseClick(defaults, Qt::LeftButton);
+    QCOMPARE(f.WeightTexts(screen.get()), kDefaultWeightTexts);
+    QVERIFY(defaults->font().bold() && !user->font().bold());
+    QCOMPARE(f.ws->Params.CurrentCost, f.ws->Params.DefaultCost);
+    QVERIFY(f.ws->Params.WgtOptDefault && !f.ws->Params.WgtOptUser);
+  }
+
+  void returnWithoutEditsClosesWithoutAQuestion() {
+    Fixture f;
+    auto screen = f.OpenWeights();
+    QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdOkay"), Qt::LeftButton);
+    QVERIFY(f.prompts.log.empty());
+    QCOMPARE(screen->result(), int(QDialog::Accepted));
+    QVERIFY(!screen->isVisible());
+  }
+
+  void returnAfterAnEditAsksAndCancelNoAndYesDoWhatTheySay() {
+    Fixture f;
+    auto screen = f.OpenWeights();
+    Type(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 2), "0.4");
+
+    f.prompts.QueueAnswer(Answer::Cancel);
+    Find<QAction>(screen.get(), "mnuFReturn")->trigger();
+    QCOMPARE(f.prompts.log.back(), std::string("YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?"));
+    QVERIFY(screen->isVisible());
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 2)->text(), QString("0.4"));
+
+    f.prompts.QueueAnswer(Answer::No);
+    Find<QAction>(screen.get(), "mnuFReturn")->trigger();
+    QVERIFY(!screen->isVisible());
+    QCOMPARE(f.ws->Params.CurrentWeights[2], 0.3f);
+
+    auto again = f.OpenWeights();
+    Type(FindAt<QLineEdit>(again.get(), "txtWgtFtr", 2), "0.4");
+    f.prompts.QueueAnswer(Answer::Yes);
+    f.prompts.QueueFile(f.tmp.File("MINE.WGT"));
+    QTest::mouseClick(Find<QPushButton>(again.get(), "cmdOkay"), Qt::LeftButton);
+    QVERIFY(!again->isVisible());
+    QCOMPARE(f.ws->Params.CurrentWeights[2], 0.4f);
+    QCOMPARE(f.prompts.dialogs.back().title, std::string("Save Weighting / Cost Para. File"));
+    QCOMPARE(QString::fromStdString(f.tmp.Read("MINE.WGT")).split("\r\n", Qt::SkipEmptyParts).size(), 14);
+  }
+
+  void closingTheWindowIsReturn() {
+    Fixture f;
+    auto screen = f.OpenWeights();
+    Type(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 1), "0.5");
+    screen->close();  // Cancel: the screen stays
+    QVERIFY(screen->isVisible());
+    QCOMPARE(f.prompts.Messages().size(), size_t{0});
+    QCOMPARE(f.prompts.log.size(), size_t{1});
+  }
+
+  void openingAWeightFileSelectsTheUserValuesAndABadOneChangesNothing() {
+    Fixture f;
+    std::string text;
+    for (const char* v : {"0.6", "0.1", "0.2", "0.1", "0.1", "0.1", "0.1", "0.1", "0.05", "0.05", "0.1", "7", "4", "3"}) {
+      text += std::string(v) + "\r\n";
+    }
+    f.tmp.Write("OWN.WGT", text);
+    f.tmp.Write("BAD.WGT", "0.6\r\n0.1\r\n");
+    auto screen = f.OpenWeights();
+    f.prompts.QueueFile(f.tmp.File("BAD.WGT"));
+    Find<QAction>(screen.get(), "mnuFOpen")->trigger();
+    QCOMPARE(f.prompts.Messages().size(), size_t{1});
+    QVERIFY(QString::fromStdString(f.prompts.Messages()[0]).contains("BAD.WGT"));
+    QCOMPARE(f.WeightTexts(screen.get()), kDefaultWeightTexts);
+    QVERIFY(!Find<QRadioButton>(screen.get(), "Option2")->isChecked());
+
+    f.prompts.QueueFile(f.tmp.File("OWN.WGT"));
+    Find<QAction>(screen.get(), "mnuFOpen")->trigger();
+    QCOMPARE(f.prompts.dialogs.back().title, std::string("Open Weighting Data File"));
+    QCOMPARE(f.WeightTexts(screen.get()),
+             Texts({"0.6", "0.1", "0.2", "0.1", "0.1", "0.1", "0.1", "0.1", "0.05", "0.05", "0.1"}));
+    QVERIFY(Find<QRadioButton>(screen.get(), "Option2")->isChecked());
+    QCOMPARE(f.ws->Params.CurrentCost, (kelca::CostParams{7, 4, 3}));
+  }
+
+  void costScreenShowsValuesAndItsOptions() {
+    Fixture f;
+    f.ws->Params.CurrentPrices = {1.1f, 0.3f};
+    f.ws->Params.UserCost = {8, 1, 1};
+    f.ws->Params.WgtOptUser = true;
+    auto screen = f.OpenCost();
+    QCOMPARE(screen->windowTitle(), QString("Cost Parameters"));
+    QVERIFY(Find<QRadioButton>(screen.get(), "Option2")->isChecked());
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0)->text(), QString("1.1"));
+    QTest::mouseClick(Find<QRadioButton>(screen.get(), "Option1"), Qt::LeftButton);
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0)->text(), QString("0.92"));
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtCostPara", 0)->text(), QString("5"));
+    QTest::mouseClick(Find<QRadioButton>(screen.get(), "Option2"), Qt::LeftButton);
+    QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtCostPara", 0)->text(), QString("8"));
+    QVERIFY(Find<QRadioButton>(screen.get(), "Option2")->font().bold());
+  }
+
+  void anElectricityPriceNotAbove0IsRefusedAndTheScreenStaysOpen() {
+    Fixture f;
+    auto screen = f.OpenCost();
+    Type(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0), "0");
+    QTest::mouseClick(Find<QPushButton>(screen.get(), "Command1"), Qt::LeftButton);
+    QCOMPARE(f.prompts.Messages().size(), size_t{1});
+    QVERIFY(QString::fromStdString(f.prompts.Messages()[0]).contains("Price of Electricity"));
+    QVERIFY(screen->isVisible());
+    QCOMPARE(f.ws->Params.UserPrices[kelca::kElectricityPrice], 0.92f);
+    QVERIFY(!f.ws->Params.ParamsChanged);
+
+    Type(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0), "1.25");
+    QTest::mouseClick(Find<QPushButton>(screen.get(), "Command1"), Qt::LeftButton);
+    QVERIFY(!screen->isVisible());
+    QCOMPARE(f.ws->Params.UserPrices[kelca::kElectricityPrice], 1.25f);
+    QCOMPARE(f.ws->Params.CurrentPrices[kelca::kElectricityPrice], 0.92f);  // until Yes on the weighting screen
+  }
+
+  void aPriceEditedFromTheWeightingScreenTakesEffectWithYes() {
+    Fixture f;
+    auto screen = f.OpenWeights();
+    kelca::testing::WhenModalOpens([](QWidget* cost) {
+      QCOMPARE(cost->objectName(), QString("frmCostPara"));
+      Type(FindAt<QLineEdit>(cost, "txtEgyPrice", 1), "0.5");
+      QTest::mouseClick(Find<QPushButton>(cost, "Command1"), Qt::LeftButton);
+    });
+    Find<QAction>(screen.get(), "mnuCostPara")->trigger();
+    QCOMPARE(f.ws->Params.UserPrices[kelca::kTownGasPrice], 0.5f);
+    f.prompts.QueueAnswer(Answer::Yes);  // and cancel the save dialog
+    QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdOkay"), Qt::LeftButton);
+    QCOMPARE(f.prompts.log.front(), std::string("YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?"));
+    QCOMPARE(f.ws->Params.CurrentPrices[kelca::kTownGasPrice], 0.5f);
+    QVERIFY(!screen->isVisible());
+  }
+};
+
+QTEST_MAIN(TestWeightingScreens)
+#include "tst_frmNormWgt.moc"

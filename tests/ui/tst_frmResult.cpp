@@ -1,0 +1,191 @@
+// The results screen: selectors, shown values, cases set, saved and loaded, the table export.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "support/TempFolder.h"
+#include "ui/ScreenTestSupport.h"
+#include "ui/frmResult.h"
+
+using kelca::testing::Choose;
+using kelca::testing::Entries;
+using kelca::testing::Find;
+using kelca::testing::FindAt;
+using kelca::testing::TempFolder;
+
+namespace {
+struct Fixture {
+  Fixture() {
+    kelca::SetDefaultParameters(ws->Params);
+    kelca::ProjectState& p = ws->Project;
+    p.ProjFileName = "OFFICE.PRJ";
+    p.ProjName = "Office";
+    p.ProjDir = tmp.Folder();
+    p.FlrCount = 2;
+    p.FlrFile = {"TYP.FLR", "ROOF.FLR"};
+    p.FlrName = {"Typical", "Roof"};
+    p.FlrQty = {10, 1};
+    ws->CurrentFolder = tmp.Folder();
+    // As built: global warming of 197000 kg (normalised 1, weighted 0.3) and a
+    // cost that buys 1 TJ of electricity (weighted 0.55556).
+    kelca::LcaResultSet& r = ws->Results;
+    r.Bldg.Impact[kelca::kAsBuilt][2] = 197000;
+    r.Bldg.Cost[kelca::kAsBuilt] = 0.92f * 277778;
+    r.Bldg.Energy[kelca::kAsBuilt] = 5400;
+    r.Bldg.Waste[kelca::kAsBuilt] = 12.5f;
+    r.Bldg.Impact[kelca::kWholeLife][2] = 394000;
+    r.FlrPortion[1].Impact[kelca::kAsBuilt][10] = 65.9f;  // Frame: eutrophication normalised 1
+    r.FlrGroup[1].Energy[kelca::kAsBuilt] = 777;           // the roof group
+    screen = std::make_unique<frmResult>(*ws, prompts);
+    screen->show();
+  }
+  QString Box(const char* name, int index) const { return FindAt<QLineEdit>(screen.get(), name, index)->text(); }
+  QString Box(const char* name) const { return Find<QLineEdit>(screen.get(), name)->text(); }
+  QComboBox* Combo(const char* name) const { return Find<QComboBox>(screen.get(), name); }
+  void Show(const QString& part, const QString& stage) {
+    Choose(Combo("cboPortion"), part);
+    Choose(Combo("cboStage"), stage);
+    QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdShowRes"), Qt::LeftButton);
+  }
+  QAction* Menu(const char* name) const { return Find<QAction>(screen.get(), name); }
+
+  TempFolder tmp;
+  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
+  kelca::ScriptedPrompts prompts;
+  std::unique_ptr<frmResult> screen;
+};
+}  // namespace
+
+class TestFrmResult : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensOnTheCurrentCaseWithSaveAndExportDisabled() {
+    Fixture f;
+    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Current Case"));
+    QCOMPARE(Entries(f.Combo("cboPortion")), QStringList({"Whole Bldg.", "Foundations", "Floors", "Services"}));
+    QCOMPARE(Entries(f.Combo("cboStage")).size(), 5);
+    for (const char* off : {"mnuSaveBC", "mnuSaveAlt", "mnuExpTab"}) QVERIFY2(!f.Menu(off)->isEnabled(), off);
+    QVERIFY(f.Menu("mnuSaveCur")->isEnabled());
+    QVERIFY(f.Box("txtBN", 2).isEmpty());
+    QVERIFY(f.Box("txtProjScore").isEmpty());
+  }
+
+  void showFillsTheBoxesWithTheCharacterisedNormalisedAndWeightedValues() {
+    Fixture f;
+    f.Show("Whole Bldg.", "As Built");
+    QCOMPARE(f.Box("txtBN", 2), QString("197000"));
+    QCOMPARE(f.Box("txtWN", 2), QString("1"));
+    QCOMPARE(f.Box("txtAW", 2), QString("0.3"));
+    QCOMPARE(f.Box("txtBN", 1), QString("0"));
+    QCOMPARE(f.Box("txtAW", 0), QString("0.3"));
+    QCOMPARE(f.Box("txtLCEA"), QString("5400"));
+    QCOMPARE(f.Box("txtLCWA"), QString("12.5"));
+    QCOMPARE(f.Box("txtProjScore"), QString("0.85556"));
+    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 2)->text(), QString("Data computed for the CURRENT Case."));
+    QVERIFY(f.Menu("mnuExpTab")->isEnabled());
+    // Another stage clears the values and the message until Show.
+    Choose(f.Combo("cboStage"), "Whole Life Cycle");
+    QVERIFY(f.Box("txtBN", 2).isEmpty());
+    QVERIFY(FindAt<QLabel>(f.screen.get(), "lblMsg", 2)->text().isEmpty());
+    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    QCOMPARE(f.Box("txtBN", 2), QString("394000"));
+  }
+
+  void partEntriesAndGroupsChooseWhatIsShown() {
+    Fixture f;
+    f.Show("Floors", "As Built");  // no portion entry yet: nothing is shown
+    QVERIFY(f.Box("txtBN", 2).isEmpty());
+    QCOMPARE(Entries(f.Combo("cboClass")), QStringList({"All Flrs.", "Envelope", "Frame", "Contents", "Select ........"}));
+    Choose(f.Combo("cboClass"), "Frame");
+    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    QCOMPARE(f.Box("txtWN", 10), QString("1"));
+    QCOMPARE(f.Box("txtAW", 10), QString("0.0475"));
+    QCOMPARE(f.Combo("cboCGNo")->count(), 0);
+
+    Choose(f.Combo("cboClass"), "Select ........");
+    QCOMPARE(Entries(f.Combo("cboCGNo")), QStringList({"Typical", "Roof"}));
+    Choose(f.Combo("cboCGNo"), "Roof");
+    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    QCOMPARE(f.Box("txtLCEA"), QString("777"));
+    QCOMPARE(f.Box("txtWN", 10), QString("0"));
+    QCOMPARE(f.ws->Cases.Case[kelca::kCurrentCase].View.GroupText, std::string("Roof"));
+
+    Choose(f.Combo("cboPortion"), "Services");  // a new part clears the entry and the groups
+    QCOMPARE(f.Combo("cboClass")->currentIndex(), -1);
+    QCOMPARE(f.Combo("cboCGNo")->count(), 0);
+    QCOMPARE(Entries(f.Combo("cboClass")).first(), QString("All Services."));
+  }
+
+  void aCaseNeverSetShowsZeros() {
+    Fixture f;
+    Choose(f.Combo("cboSelCase"), "Reference Case");
+    f.Show("Whole Bldg.", "As Built");
+    QCOMPARE(f.Box("txtBN", 2), QString("0"));
+    QCOMPARE(f.Box("txtProjScore"), QString("0"));
+    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 0)->text(), QString("Data computed for the REFERENCE Case."));
+  }
+
+  void aReferenceSavedAndLoadedAsAlternativeShowsTheSameView() {
+    Fixture f;
+    f.Show("Whole Bldg.", "As Built");
+    f.Menu("mnuSetBC")->trigger();
+    QVERIFY(f.Menu("mnuSaveBC")->isEnabled());
+    f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
+    f.Menu("mnuSaveBC")->trigger();
+    QCOMPARE(f.prompts.dialogs.back().title, std::string("Open File for Saving LCA/LCC Results"));
+    QCOMPARE(f.prompts.dialogs.back().proposedName, std::string("OFFICE_R"));
+    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Reference Case"));
+
+    // The live results change; the loaded file still holds the stored ones.
+    f.ws->Results.Bldg.Impact[kelca::kAsBuilt][2] = 1;
+    f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
+    f.Menu("mnuLoadAlt")->trigger();
+    QCOMPARE(f.prompts.dialogs.back().title, std::string("Open File for Loading LCA/LCC Results"));
+    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Alternative Case"));
+    QVERIFY(f.Menu("mnuSaveAlt")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    QCOMPARE(f.Box("txtBN", 2), QString("197000"));
+    QCOMPARE(f.Box("txtProjScore"), QString("0.85556"));
+    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 1)->text(), QString("Data computed for the ALTERNATIVE Case."));
+    QVERIFY(f.prompts.Messages().empty());
+
+    f.tmp.Write("BAD.RES", "\"OFFICE.PRJ\"\r\n");
+    f.prompts.QueueFile(f.tmp.File("BAD.RES"));
+    f.Menu("mnuLoadBC")->trigger();
+    QCOMPARE(f.prompts.Messages().size(), size_t{1});
+    QVERIFY(QString::fromStdString(f.prompts.Messages()[0]).contains("BAD.RES"));
+    QCOMPARE(f.ws->Cases.Case[kelca::kReferenceCase].Results.Bldg.Impact[kelca::kAsBuilt][2], 197000.0f);
+  }
+
+  void theTableExportWritesTheShownValuesOrSaysItFailed() {
+    Fixture f;
+    f.Show("Whole Bldg.", "As Built");
+    f.Menu("mnuExpTab")->trigger();  // dialog cancelled
+    QCOMPARE(f.prompts.Messages(), std::vector<std::string>{"Failed to write results in table!!"});
+    f.prompts.QueueFile(f.tmp.File("TABLE.CSV"));
+    f.Menu("mnuExpTab")->trigger();
+    QCOMPARE(f.prompts.dialogs.back().title, std::string("Write Results as Excel Table"));
+    const QStringList lines = QString::fromStdString(f.tmp.Read("TABLE.CSV")).split("\r\n");
+    QCOMPARE(lines[0], QString("\"Project:\",\"Office\",\"\",\"\",\"\""));
+    QCOMPARE(lines[3], QString("\"Current Case\",\"Whole Bldg.\",\"\",\"\",\"As Built\""));
+    QCOMPARE(lines[8], QString("\" 2. Global Warming \",197000,\"kg CO2 eq.\",1,0.3"));
+    QCOMPARE(lines[17], QString("\"11. Energy Use\",5400,\"MJ\",\"\",0.3"));
+    QCOMPARE(lines[19], QString("\"\",\"\",\"\",\"Total LCA/LCC Score\",\"0.85556\""));
+  }
+
+  void returnClosesTheScreen() {
+    Fixture f;
+    f.Menu("mnuDirRet")->trigger();
+    QVERIFY(!f.screen->isVisible());
+  }
+};
+
+QTEST_MAIN(TestFrmResult)
+#include "tst_frmResult.moc"
