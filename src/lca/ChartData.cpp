@@ -178,11 +178,14 @@ void LayOutSideBySide(const ChartData& data, ChartLayout& layout) {
   const float below = layout.Scale.Base - 1.3f * layout.Scale.Step;
   const size_t groups = data.Categories.size();
   const float groupWidth = kPlotWidth / static_cast<float>(groups);
-  const float barWidth = groupWidth * 0.8f / static_cast<float>(data.Series.size());
+  const float slotWidth = groupWidth * 0.8f / static_cast<float>(data.Series.size());
+  // The bars of one category touch; the bars of a single value stand apart.
+  const float barWidth = groups == 1 ? slotWidth * 0.6f : slotWidth;
+  const float inset = (slotWidth - barWidth) / 2;
   for (size_t g = 0; g < groups; ++g) {
     const float start = groupWidth * static_cast<float>(g) + groupWidth * 0.1f;
     for (size_t k = 0; k < data.Series.size(); ++k) {
-      const float x0 = start + barWidth * static_cast<float>(k);
+      const float x0 = start + slotWidth * static_cast<float>(k) + inset;
       AddBar(layout, data.Series[k].Case, data.Categories[g], x0, x0 + barWidth, 0, data.Series[k].Values[g]);
       if (groups == 1) layout.Texts.push_back({x0, below, ChartCaseLabels()[data.Series[k].Case]});
     }
@@ -207,6 +210,20 @@ void LayOutStacked(const ChartData& data, ChartLayout& layout) {
   }
 }
 
+}  // namespace
+
+std::string TickLabel(float y) {
+  if (!std::isfinite(y)) return "0";
+  char buffer[64];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(y), std::chars_format::scientific, 3);
+  double rounded = 0;
+  std::from_chars(buffer, written.ptr, rounded);
+  return FormatGeneral(static_cast<float>(rounded));
+}
+
+namespace {
+
 void LayOutAxes(ChartLayout& layout) {
   const ChartScale& s = layout.Scale;
   const float top = s.Base + 22 * s.Step;
@@ -215,7 +232,7 @@ void LayOutAxes(ChartLayout& layout) {
   for (int j = 0; j <= 11; ++j) {
     const float y = s.Base + 2 * s.Step * static_cast<float>(j);
     layout.Axes.push_back({-1, y, 0, y});
-    layout.Texts.push_back({-11, y, FormatGeneral(y)});
+    layout.Texts.push_back({-11, y, TickLabel(y)});
   }
   std::string label = s.AxisLabel;
   if (s.Thousands > 0) label += " (axis x 1E+" + std::to_string(3 * s.Thousands) + ")";

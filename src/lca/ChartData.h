@@ -68,6 +68,9 @@ struct ChartScale {
 // The "#.###E+##" form: up to three decimals, sign and at least two digits of exponent ("2.5E+06").
 std::string ScientificAxisLabel(float x);
 
+// A value on the value axis, to four significant digits ("0.9137", "15.53").
+std::string TickLabel(float y);
+
 // Finds the largest plotted value (stack totals for stacked bars), divides all
 // values by 1000 while it is 1000 or more, and sets the frame. An all-zero set
 // gives "Current set of data cannot be plotted!!".

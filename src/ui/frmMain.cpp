@@ -46,7 +46,7 @@ Widget* Named(Widget* widget, const char* name) {
 }  // namespace
 
 frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string settingsFolder, QWidget* parent)
-    : QMainWindow(parent), shell_(ws, prompts, std::move(settingsFolder)) {
+    : QMainWindow(parent), shell_(ws, prompts, std::move(settingsFolder)), assessment_(this, ws, prompts, shell_) {
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kelca::kProductTitle.data(), kelca::kProductTitle.size()));
   BuildMenu();
@@ -99,8 +99,7 @@ void frmMain::BuildMenu() {
 
   // Entries whose screens are not part of the program yet stay disabled until
   // their screens are connected here.
-  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput, mnuEditWeights, MnuPrintInSum, mnuWSelected, mnuRunOprEgy,
-                           mnuRunLCA, mnuRunLCC, mnuViewEgy, mnuViewLCC, mnuViewRes}) {
+  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput, MnuPrintInSum, mnuWSelected, mnuRunOprEgy, mnuViewEgy}) {
     pending->setEnabled(false);
   }
 }
@@ -182,6 +181,14 @@ void frmMain::ConnectCommands() {
   on(lblLsSld, &ClickableLabel::clicked, [](MainShell& s) { s.ShowLastSlide(); });
   on(PicMain, &StatusPanelView::clicked, [](MainShell& s) { s.ShowPicture(); });
   on(Image1, &ClickableLabel::clicked, [](MainShell& s) { s.HidePicture(); });
+  const auto onAssessment = [this](QAction* entry, auto command) {
+    connect(entry, &QAction::triggered, this, [this, command] { Run([this, command] { command(assessment_); }); });
+  };
+  onAssessment(mnuEditWeights, [](AssessmentCommands& a) { a.EditWeights(); });
+  onAssessment(mnuRunLCA, [](AssessmentCommands& a) { a.Calculate(kelca::RunMode::Impact); });
+  onAssessment(mnuRunLCC, [](AssessmentCommands& a) { a.Calculate(kelca::RunMode::Cost); });
+  onAssessment(mnuViewLCC, [](AssessmentCommands& a) { a.ViewLccResults(); });
+  onAssessment(mnuViewRes, [](AssessmentCommands& a) { a.ViewResults(); });
   connect(cboSldLst, &QComboBox::activated, this,
           [this](int position) { Run([this, position] { shell_.ShowPickedSlide(position); }); });
 }

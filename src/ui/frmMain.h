@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AssessmentCommands.h"
 #include "app/MainShell.h"
 
 class QAction;
@@ -50,6 +51,7 @@ class frmMain : public QMainWindow {
   void ShowBuildingInputScreen();
 
   kelca::MainShell shell_;
+  AssessmentCommands assessment_;
   std::vector<std::string> shownTitles_;
   std::string shownPicture_;
 

@@ -24,44 +24,13 @@ namespace {
 struct ChartScreenFixture : ::testing::Test {
   ChartScreenFixture() : ws(std::make_unique<Workspace>()) {
     SetDefaultParameters(ws->Params);
-    ws->Project.ProjName = "Office";
     ws->Project.ProjDir = "/projects/office/";
     ws->CurrentFolder = "/projects/office/";
-    ws->Cases.Case[kAlternativeCase].View.PartText = "Services";
-    ws->Cases.Case[kAlternativeCase].View.ClassText = "HVAC";
-    ws->Cases.Case[kAlternativeCase].View.Cost[kAsBuilt] = 5000;
   }
   std::unique_ptr<Workspace> ws;
   ScriptedPrompts prompts;
 };
 }  // namespace
-
-TEST_F(ChartScreenFixture, SettingsShowTheirNamesAndAFailedPlotLeavesNothingDrawn) {
-  ChartScreenModel screen(*ws);
-  EXPECT_EQ(screen.KindText, "Bars");
-  EXPECT_EQ(screen.ResultText, "LCIA (10 impacts)");
-  screen.TickCase(kAlternativeCase, true);
-  EXPECT_EQ(screen.PartsTexts[kAlternativeCase], "Services; HVAC");
-  screen.ChooseStage(kAlternativeCase, kAsBuilt);
-  screen.ChooseResult(ChartResult::Cost, prompts);
-  EXPECT_EQ(screen.ResultText, "Life Cycle Cost");
-  ASSERT_TRUE(screen.Drawn);
-  EXPECT_EQ(screen.Layout.Title, " Project: Office");
-  EXPECT_EQ(screen.Layout.Scale.Thousands, 1);
-
-  screen.ChooseKind(ChartKind::StackedBars, prompts);
-  EXPECT_EQ(screen.KindText, "Stacked Bars");
-  EXPECT_EQ(screen.Layout.Kind, ChartKind::StackedBars);
-  screen.ChooseResult(ChartResult::Waste, prompts);  // all zero
-  EXPECT_FALSE(screen.Drawn);
-  EXPECT_TRUE(screen.Layout.Bars.empty());
-  EXPECT_EQ(prompts.Messages(), std::vector<std::string>{"Current set of data cannot be plotted!!"});
-
-  screen.TickCase(kAlternativeCase, false);
-  EXPECT_EQ(screen.PartsTexts[kAlternativeCase], "");
-  screen.ChooseStage(kReferenceCase, 7);  // out of range: no stage
-  EXPECT_EQ(screen.Settings().Cases[kReferenceCase].Stage, -1);
-}
 
 TEST_F(ChartScreenFixture, AnExportedFileIsNamedInADialogAndTheProjectFolderStaysCurrent) {
   ChartScreenModel screen(*ws);
@@ -72,4 +41,30 @@ TEST_F(ChartScreenFixture, AnExportedFileIsNamedInADialogAndTheProjectFolderStay
   EXPECT_EQ(screen.ChooseExportFile(prompts, format), "/reports/fig1.png");
   EXPECT_EQ(format, ChartFileFormat::Png);
   EXPECT_EQ(ws->CurrentFolder, "/projects/office/");
+}
+
+TEST(ChartAxis, TickValuesShowFourSignificantDigitsAndBarsOfOneValueStandApart) {
+  EXPECT_EQ(TickLabel(0.9136728f), "0.9137");
+  EXPECT_EQ(TickLabel(0.08306117f), "0.08306");
+  EXPECT_EQ(TickLabel(15.53299f), "15.53");
+  EXPECT_EQ(TickLabel(-2.5f), "-2.5");
+  EXPECT_EQ(TickLabel(0), "0");
+
+  auto cases = std::make_unique<ResultCases>();
+  AssessmentParameters params;
+  SetDefaultParameters(params);
+  ChartSettings settings;
+  settings.Result = ChartResult::Energy;
+  for (int i = 0; i < kResultCases; ++i) {
+    cases->Case[i].View.Energy[kAsBuilt] = 10.0f * (i + 1);
+    settings.Cases[i] = {true, kAsBuilt};
+  }
+  ChartLayout layout;
+  ASSERT_TRUE(BuildChart(settings, *cases, params.CurrentWeights, params.CurrentPrices, "Office", layout));
+  ASSERT_EQ(layout.Bars.size(), 3u);
+  EXPECT_LT(layout.Bars[0].X1, layout.Bars[1].X0);
+  EXPECT_LT(layout.Bars[1].X1, layout.Bars[2].X0);
+  bool ticked = false;
+  for (const ChartText& t : layout.Texts) ticked |= t.Text == TickLabel(layout.Scale.Step * 2);
+  EXPECT_TRUE(ticked);
 }

@@ -66,7 +66,7 @@ class TestFrmCharts : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensWithBarsOfTheWeightedImpactsAndNoCaseTicked() {
+  void opensWithNoCaseTickedAndATickedCaseNeedsAStage() {
     Fixture f;
     QCOMPARE(f.screen->windowTitle(), QString("LCIA/LCC Results (Charts)"));
     QCOMPARE(f.Text("txtChtTyp"), QString("Bars"));
@@ -76,10 +76,8 @@ class TestFrmCharts : public QObject {
     QCOMPARE(FindAt<QComboBox>(f.screen.get(), "cboStage", 0)->currentIndex(), -1);
     QCOMPARE(Find<QCheckBox>(f.screen.get(), "chkBC")->text(), QString("Reference"));
     QCOMPARE(f.PixelsOfCase(kelca::kCurrentCase), 0);
-  }
 
-  void tickingACaseShowsItsSelectionAndAStageIsNeededToPlot() {
-    Fixture f;
+    // A ticked case shows its selection and needs a stage.
     f.Click("chkCur");
     QCOMPARE(FindAt<QLineEdit>(f.screen.get(), "txtParts", 2)->text(), QString("Floors; Envelope"));
     f.Click("cmdOK");

@@ -96,12 +96,13 @@ class TestFrmMain : public QObject {
 
   void entriesWithoutTheirScreensAreDisabled() {
     Fixture f;
-    for (const char* pending : {"mnuEditBldg", "mnuEditBEUInput", "mnuEditWeights", "MnuPrintInSum", "mnuWSelected",
-                                "mnuRunOprEgy", "mnuRunLCA", "mnuRunLCC", "mnuViewEgy", "mnuViewLCC", "mnuViewRes"}) {
+    for (const char* pending : {"mnuEditBldg", "mnuEditBEUInput", "MnuPrintInSum", "mnuWSelected", "mnuRunOprEgy",
+                                "mnuViewEgy"}) {
       QVERIFY2(!f.Find<QAction>(pending)->isEnabled(), pending);
     }
     for (const char* ready : {"mnuOpenData", "mnuFNew", "mnuFileOpen", "mnuFileSave", "mnuFileClose", "mnuFileExit",
-                              "mnuRunReset", "mnuSSCh1", "mnuSSCh2", "mnuSSEnd"}) {
+                              "mnuRunReset", "mnuEditWeights", "mnuRunLCA", "mnuRunLCC", "mnuViewLCC", "mnuViewRes",
+                              "mnuSSCh1", "mnuSSCh2", "mnuSSEnd"}) {
       QVERIFY2(f.Find<QAction>(ready)->isEnabled(), ready);
     }
     f.window->SetReportWriters([](kelca::Workspace&, const std::string&) { return kelca::Status::Ok(); }, {});

@@ -1,0 +1,146 @@
+// The assessment commands of the main window and the progress dialog of long runs.
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QThread>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "app/ScriptedPrompts.h"
+#include "support/DbFiles.h"
+#include "support/TempFolder.h"
+#include "ui/ProgressRun.h"
+#include "ui/ScreenTestSupport.h"
+#include "ui/StatusPanelView.h"
+#include "ui/frmMain.h"
+
+using kelca::testing::Find;
+using kelca::testing::TempFolder;
+using kelca::testing::WhenModalOpens;
+
+namespace {
+struct Fixture {
+  Fixture() {
+    std::filesystem::create_directories(tmp.File("config"));
+    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
+    window->show();
+    window->Startup();
+  }
+  // An open project of no groups in the temporary folder.
+  void OpenEmptyProject() {
+    ws->Project.ProjFileName = "EMPTY.PRJ";
+    ws->Project.ProjDir = tmp.Folder();
+    ws->CurrentFolder = tmp.Folder();
+    kelca::ResetAllSel(ws->Selection);
+  }
+  void LoadDatabase() {
+    std::filesystem::create_directories(tmp.File("db"));
+    ws->Db.LcaDbFolder = tmp.File("db/");
+  }
+  QAction* Menu(const char* name) const { return Find<QAction>(window.get(), name); }
+  QStringList StatusLines() const { return Find<StatusPanelView>(window.get(), "PicMain")->VisibleLines(); }
+
+  TempFolder tmp;
+  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
+  kelca::ScriptedPrompts prompts;
+  std::unique_ptr<frmMain> window;
+};
+}  // namespace
+
+class TestAssessmentCommands : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void runsNeedAnOpenProjectAndALoadedDatabase() {
+    Fixture f;
+    const QStringList before = f.StatusLines();
+    f.Menu("mnuRunLCA")->trigger();
+    f.Menu("mnuRunLCC")->trigger();
+    f.OpenEmptyProject();
+    f.Menu("mnuRunLCA")->trigger();
+    f.Menu("mnuRunLCC")->trigger();
+    QCOMPARE(f.prompts.Messages(), (std::vector<std::string>{"Open a project file first!!", "Open a project file first!!",
+                                                            "Directory for main LCIA database file not set!!",
+                                                            "Directory for main LCIA database file not set!!"}));
+    QVERIFY(!f.Menu("mnuRunLCA")->isChecked());
+    QVERIFY(!f.Menu("mnuRunLCC")->isChecked());
+    QCOMPARE(f.StatusLines(), before);
+  }
+
+  void aCompletedRunShowsItsStagesAndChecksItsEntry() {
+    Fixture f;
+    f.OpenEmptyProject();
+    f.LoadDatabase();
+    f.Menu("mnuRunLCA")->trigger();
+    QVERIFY(f.prompts.Messages().empty());
+    QVERIFY(f.Menu("mnuRunLCA")->isChecked());
+    QVERIFY(!f.Menu("mnuRunLCC")->isChecked());
+    const QStringList lines = f.StatusLines().mid(17);
+    QCOMPARE(lines, QStringList({"   Impact calculation commenced ...", "   Stage 1 in progress", "   Stage 2 in progress",
+                                 "   Stage 3 in progress", "   Stage 4 in progress", "   Impact calculation completed"}));
+    f.Menu("mnuRunLCC")->trigger();
+    QVERIFY(f.Menu("mnuRunLCC")->isChecked());
+    QCOMPARE(f.StatusLines().last(), QString("   LCC calculation completed"));
+  }
+
+  void aFailedRunShowsItsErrorAndLosesTheCheckMark() {
+    Fixture f;
+    f.OpenEmptyProject();
+    f.LoadDatabase();
+    f.Menu("mnuRunLCA")->trigger();
+    QVERIFY(f.Menu("mnuRunLCA")->isChecked());
+    f.ws->Project.FdnCount = 1;
+    f.ws->Project.FdnFile[0] = "MISSING.FDN";
+    f.ws->Project.FdnQty[0] = 1;
+    f.Menu("mnuRunLCA")->trigger();
+    QCOMPARE(f.prompts.Messages().size(), size_t{1});
+    const QString error = QString::fromStdString(f.prompts.Messages()[0]);
+    QVERIFY2(error.contains("MISSING.FDN") && error.endsWith(" Impacting calculation terminated!!"), qPrintable(error));
+    QVERIFY(!f.Menu("mnuRunLCA")->isChecked());
+  }
+
+  void theScreensOpenFromTheMenu() {
+    Fixture f;
+    QStringList opened;
+    const auto closeAs = [&opened](QWidget* screen) {
+      opened << screen->objectName();
+      screen->close();
+    };
+    WhenModalOpens(closeAs);
+    f.Menu("mnuEditWeights")->trigger();
+    QCOMPARE(f.StatusLines().last(), QString("   Viewed weighting factors"));
+    WhenModalOpens(closeAs);
+    f.Menu("mnuViewRes")->trigger();
+    WhenModalOpens(closeAs);
+    f.Menu("mnuViewLCC")->trigger();
+    QCOMPARE(opened, QStringList({"frmNormWgt", "frmResult", "frmLCCResult"}));
+  }
+
+  void aLongRunShowsItsLinesAsTheyComeAndCanBeCancelled() {
+    QStringList shown, listed;
+    bool sawCancel = false;
+    WhenModalOpens([&listed](QWidget* dialog) {
+      QCOMPARE(dialog->objectName(), QString("frmProgress"));
+      auto* log = Find<QListWidget>(dialog, "lstLog");
+      QTRY_VERIFY(log->count() >= 1);
+      listed << log->item(0)->text();
+      QTest::mouseClick(Find<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
+    });
+    RunWithProgress(
+        nullptr, "Run",
+        [&sawCancel](kelca::ProgressSink& progress) {
+          progress.AddLine("   first");
+          for (int i = 0; i < 1000 && !progress.Cancelled(); ++i) QThread::msleep(10);
+          sawCancel = progress.Cancelled();
+          progress.AddLine("   stopped");
+        },
+        [&shown](const std::string& line) { shown << QString::fromStdString(line); });
+    QVERIFY(sawCancel);
+    QCOMPARE(listed, QStringList({"   first"}));
+    QCOMPARE(shown, QStringList({"   first", "   stopped"}));
+  }
+};
+
+QTEST_MAIN(TestAssessmentCommands)
+#include "tst_assessmentCommands.moc"
