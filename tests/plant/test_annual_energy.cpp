@@ -51,23 +51,6 @@ TEST(TownGas, UseInMegajoulesAndZeroEfficiencyStops) {
   EXPECT_FLOAT_EQ(gas.System[0].AnnualUse, 779600.0f);
 }
 
-TEST(EnergyUseSummary, PredictedValuesOnLeavingTheCalculation) {
-  AnnualACEnergy ac;
-  ac.Value[0] = 1000;
-  ZoneElecEnergy zones;
-  zones.Value = {300, 200, 100};
-  PlantInput plant;
-  plant.AdditionalHvac.System[0].AnnualEnergy = 50;
-  NonACServices s;
-  s.Electric[kAdditionalLighting].System[0].AnnualEnergy = 7;
-  s.Electric[kFireServices].System[0].AnnualEnergy = 2;
-  s.Electric[kLiftsEscalators].System[0].AnnualEnergy = 3;
-  s.Electric[kPlumbingDrainage].System[0].AnnualEnergy = 4;
-  s.TownGas.System[0].AnnualUse = 5;
-  const EnergyUseSummary e = PredictedEnergyUse(ac, zones, plant, s);
-  EXPECT_EQ(e.Value, (std::array<float, 6>{1050, 307, 2, 3, 4, 5}));
-}
-
 TEST(EnergyResultFile, ProjectWithoutSystemsIsElevenValuesAndSixZeros) {
   TempFolder dir;
   AnnualACEnergy ac;

@@ -15,34 +15,15 @@ using namespace kelca;
 
 namespace {
 
-ChillerUnit Chiller(int type, float capacity, float power, float chw, float cw) {
-  ChillerUnit c;
-  c.Type = type;
-  c.RatedCapacity = capacity;
-  c.RatedPower = power;
-  c.ChwFlow = chw;
-  c.CwFlow = cw;
-  return c;
-}
-
-VariablePumpUnit Pump(int type, float flow, float pressure, float power) {
-  VariablePumpUnit u;
-  u.Type = type;
-  u.RatedFlow = flow;
-  u.RatedPressure = pressure;
-  u.RatedPower = power;
-  return u;
-}
-
 // Air-cooled, single loop: two small chillers and one large last one.
 PlantInput AirCooledPlant() {
   PlantInput p;
   p.PlantType = kAirCooled;
   p.DesignTemp1 = 35;
   p.ChillerCount = 3;
-  p.Chiller[1] = Chiller(kScrew, 100, 30, 5, 0);
-  p.Chiller[2] = Chiller(kScrew, 100, 30, 5, 0);
-  p.Chiller[3] = Chiller(kCentrifugal, 1000, 250, 48, 0);
+  p.Chiller[1] = ChillerUnit{kScrew, 100, 30, 5, 0};
+  p.Chiller[2] = ChillerUnit{kScrew, 100, 30, 5, 0};
+  p.Chiller[3] = ChillerUnit{kCentrifugal, 1000, 250, 48, 0};
   p.PlpCount = 2;
   p.Plp[1] = {10, 150, 3};
   p.Plp[2] = {48, 150, 12};
@@ -62,12 +43,12 @@ PlantInput TowerPlant() {
   p.DesignTemp1 = 30;
   p.DesignTemp2 = 35;
   p.ChillerCount = 2;
-  p.Chiller[1] = Chiller(kCentrifugal, 1000, 200, 48, 57.2f);
-  p.Chiller[2] = Chiller(kCentrifugal, 1000, 200, 48, 57.2f);
+  p.Chiller[1] = ChillerUnit{kCentrifugal, 1000, 200, 48, 57.2f};
+  p.Chiller[2] = ChillerUnit{kCentrifugal, 1000, 200, 48, 57.2f};
   p.PlpCount = 2;
   p.Plp[1] = p.Plp[2] = {48, 150, 10};
   p.SlpCount = 2;
-  p.Slp[1] = p.Slp[2] = Pump(2, 48, 250, 18);
+  p.Slp[1] = p.Slp[2] = VariablePumpUnit{2, 48, 250, 18};
   p.CwpCount = 2;
   p.Cwp[1] = p.Cwp[2] = {57.2f, 200, 15};
   p.TowerCount = 2;
@@ -84,7 +65,7 @@ PlantInput IndirectSeawaterPlant() {
   p.DesignTemp3 = 27;
   p.DesignTemp4 = 32;
   p.SwpCount = 1;
-  p.Swp[1] = Pump(1, 2400.0f / (4.2f * 5.0f), 180, 30);
+  p.Swp[1] = VariablePumpUnit{1, 2400.0f / (4.2f * 5.0f), 180, 30};
   return p;
 }
 
@@ -300,7 +281,7 @@ TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
   air.DesignChwFlow = 1.2f;
   PlantInput plant;
   plant.ChillerCount = 1;
-  plant.Chiller[1] = Chiller(0, 100, 20, 5, 0);
+  plant.Chiller[1] = ChillerUnit{0, 100, 20, 5, 0};
   EnergyModel model;
   model.ZoneCount = 1;
   model.Zone[1] = zone;
@@ -336,7 +317,7 @@ TEST(AirSide, FreshAirLoadsAndZoneWithoutSupplyAir) {
   air.FreshAirType = kLocalOutdoorAir;
   PlantInput plant;
   plant.ChillerCount = 1;
-  plant.Chiller[1] = Chiller(0, 100, 20, 5, 0);
+  plant.Chiller[1] = ChillerUnit{0, 100, 20, 5, 0};
   PlantRunConstants run;
   SimStatus status;
   ASSERT_TRUE(SimPrep(model, plant, run, status));

@@ -105,9 +105,12 @@ TEST(EnergyCalculation, SystemResultsAsShownAndTypedCorrections) {
   EXPECT_FALSE(CalculateSystem(*ws, kTownGasSystems, prompts, log));
   EXPECT_EQ(prompts.Messages().back(), "Error: Zero Eff. for Gas System No.1");
 
+  ws->Plant.AdditionalHvac.System[0].AnnualEnergy = 2;
+  ws->ZoneElec.Value[0] = 30;
+  ws->NonAC.Electric[kAdditionalLighting].System[0].AnnualEnergy = 7;
+  ws->NonAC.TownGas.System[0].AnnualUse = 9;
   LeaveEnergyCalculation(*ws);
-  EXPECT_FLOAT_EQ(ws->EnergyUse.Value[0], 28.0f);
-  EXPECT_FLOAT_EQ(ws->EnergyUse.Value[3], 5000.0f);
+  EXPECT_EQ(ws->EnergyUse.Value, (std::array<float, 6>{30, 37, 0, 5000, 0, 9}));
 }
 
 TEST(EnergyCalculation, ExistingLoadFileCancelOrReuse) {

@@ -59,18 +59,6 @@ TEST(Solvers, NewtonFindsRootAndReportsFailuresWordForWord) {
   EXPECT_EQ(none.SimMessage, "SZ1N: No solution found within 1000 steps!");
 }
 
-TEST(Solvers, QuadraticRealAndComplexRoots) {
-  const QuadraticRoots real = SolveQuadratic(1, -3, 2);
-  EXPECT_FALSE(real.Complex);
-  EXPECT_FLOAT_EQ(real.Re1, 2.0f);
-  EXPECT_FLOAT_EQ(real.Re2, 1.0f);
-  const QuadraticRoots complex = SolveQuadratic(1, 2, 5);  // -1 +- 2i
-  EXPECT_TRUE(complex.Complex);
-  EXPECT_FLOAT_EQ(complex.Re1, -1.0f);
-  EXPECT_FLOAT_EQ(std::fabs(complex.Im1), 2.0f);
-  EXPECT_FLOAT_EQ(complex.Im2, -complex.Im1);
-}
-
 TEST(Solvers, BiquadraticInverseTakesLargerRootAndReportsFailures) {
   Biquadratic q;
   q.C = {1, 2, 0, 0, 1, 0, 0, 0, 0};  // z = 1 + 2x + y^2
