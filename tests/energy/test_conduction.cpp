@@ -132,15 +132,22 @@ TEST(Conduction, NoNodeEverLeavesTheRangeOfItsBoundariesForAnyLayerMix) {
                                        ConstructionLayer{61, "Timber", 0.025f, 600, 0.13f, 1600},
                                        ConstructionLayer{62, "Aluminium", 0.003f, 2700, 200, 880},
                                        ConstructionLayer{63, "Foil", 0.0001f, 2700, 200, 880}};
+  // The sample project's constructions, then random mixes of the palette.
+  std::vector<Construction> constructions;
+  auto sample = std::make_unique<ConstructionTable>();
+  ASSERT_TRUE(ReadConstructionFile(KELCA_SOURCE_DIR "/samples/office/OFFICE.CON", *sample));
+  constructions.assign(sample->Item.begin() + 1, sample->Item.begin() + 1 + sample->ConstructionCount);
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> pick(0, std::size(palette) - 1), layerCount(1, 6);
   std::uniform_real_distribution<float> temperature(-5, 70);
   for (int trial = 0; trial < 60; ++trial) {
-    TestRoom t;
-    Construction& con = t.table->Item[++t.table->ConstructionCount];
-    con.Name = "mix";
+    Construction& con = constructions.emplace_back();
     con.LayerCount = layerCount(random);
     for (int l = 1; l <= con.LayerCount; ++l) con.Layer[l] = palette[pick(random)];
+  }
+  for (size_t trial = 0; trial < constructions.size(); ++trial) {
+    TestRoom t;
+    t.table->Item[++t.table->ConstructionCount] = constructions[trial];
     AddComponent(t.room, MakeComponent("w", 10, kExternalWall, 1, 3));
     SimStatus status;
     ASSERT_TRUE(t.Setup(status)) << status.SimMessage;
