@@ -133,7 +133,9 @@ void SetupSurfaces(RoomState& s) {
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
     s.CeilingSurfaceOf[c] = -1;
-    if (rc.ComponentType == kFloorCeiling && !s.HasRoof) s.CeilingSurfaceOf[c] = add(c, kCeilingType, rc.NodeSlot(rc.NodeCount));
+    if (rc.ComponentType == kFloorCeiling && !s.HasRoof) {
+      s.CeilingSurfaceOf[c] = add(c, kCeilingType, rc.NodeSlot(rc.NodeCount));
+    }
   }
   s.SurfaceLanes = (s.SurfaceCount + 3) / 4 * 4;
   s.TotalArea = 0;
@@ -148,7 +150,8 @@ void SetupSurfaces(RoomState& s) {
   for (int i = 0; i < kMaxSurfaces; ++i) {
     float seen = 0;
     for (int j = 0; j < kMaxSurfaces; ++j) {
-      const bool sees = i < s.SurfaceCount && j < s.SurfaceCount && j != i && Sees(type[i], orient[i], type[j], orient[j]);
+      const bool sees =
+          i < s.SurfaceCount && j < s.SurfaceCount && j != i && Sees(type[i], orient[i], type[j], orient[j]);
       s.SeenWeight[j][i] = sees ? s.SurfaceArea[j] : 0.0f;
       seen += s.SeenWeight[j][i];
     }
@@ -159,7 +162,7 @@ void SetupSurfaces(RoomState& s) {
       continue;
     }
     s.SeenArea[i] = seen;
-    if (seen == 0) {
+    if (!(seen > 0) || !(s.TotalArea > 0)) {  // nothing (or a negative area) in view
       s.ZeroSeenArea = true;
       s.RadiantFactor[i] = 0;
       continue;

@@ -111,7 +111,8 @@ TEST(Conduction, AWallBetweenFixedTemperaturesSettlesToTheSteadyFlux) {
     SimStatus status;
     ASSERT_TRUE(t.Setup(status)) << status.SimMessage;
     const float outside = 35, inside = 24;
-    for (int k = 1; k <= t.state->Component[1].NodeCount; ++k) t.state->CurrentTemps()[t.state->Component[1].NodeSlot(k)] = 15;
+    const RoomComponent& wall = t.state->Component[1];
+    for (int k = 1; k <= wall.NodeCount; ++k) t.state->CurrentTemps()[wall.NodeSlot(k)] = 15;
     for (int step = 0; step < 200000; ++step) {
       t.SetBoundaries(1, outside, inside);
       StepConduction(*t.state);

@@ -74,7 +74,8 @@ TEST(EnergyInputFile, CountsAndCodesBeyondTheTablesAreRefusedNamingTheFile) {
   const Case cases[] = {
       {"21\r\n", "B.ECI: line 2: the number of zones 21 is outside 0 to 20"},
       {"1\r\n\"Z\"\r\n1\r\n13\r\n", "B.ECI: line 5: the number of rooms 13 is outside 0 to 12"},
-      {"1\r\n\"Z\"\r\n1\r\n1\r\n" + room + "11\r\n", "B.ECI: line 11: the number of fabric components 11 is outside 0 to 10"},
+      {"1\r\n\"Z\"\r\n1\r\n1\r\n" + room + "11\r\n",
+       "B.ECI: line 11: the number of fabric components 11 is outside 0 to 10"},
       {"1\r\n\"Z\"\r\n1\r\n1\r\n\"R\",6,1\r\n", "B.ECI: line 6: the room type 6 is outside 0 to 5"},
       {"1\r\n\"Z\"\r\n1\r\n1\r\n" + room + "1\r\n\"W\"\r\n2\r\n2\r\n1\r\n10\r\n",
        "B.ECI: line 16: the orientation 10 is outside 0 to 9"},
@@ -135,7 +136,8 @@ TEST(AirSideFile, AFileOfOtherCountsIsRefused) {
 TEST(ConstructionFile, RoundTripAndLayout) {
   TempFolder dir;
   auto table = std::make_unique<ConstructionTable>();
-  AddConstruction(*table, "Cavity wall", 0, 0.7f, 0.4f, {Plaster(0.015f), Concrete(0.1f), AirGap(0.05f), Plaster(0.01f)});
+  AddConstruction(*table, "Cavity wall", 0, 0.7f, 0.4f,
+                  {Plaster(0.015f), Concrete(0.1f), AirGap(0.05f), Plaster(0.01f)});
   AddConstruction(*table, "Single glazing", 1, 0.1f, 0.85f, {Glass(0.006f)});
   ASSERT_TRUE(WriteConstructionFile(dir.File("P.CON"), *table));
   const std::string text = dir.Read("P.CON");

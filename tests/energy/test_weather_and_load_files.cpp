@@ -36,7 +36,8 @@ TEST(WeatherFile, NineteenFieldsPerRecordAndARoundTrip) {
   const auto year = SyntheticYear();
   ASSERT_TRUE(WriteWeatherFile(dir.File("ZQW1989.TXT"), year));
   const std::string text = dir.Read("ZQW1989.TXT");
-  EXPECT_TRUE(text.starts_with("1,20,1013.25,18.5,0.0125,0,10.5,21,31.5,42,52.5,63,73.5,84,94.5,80,40,0.25,6.25\r\n2,"));
+  EXPECT_TRUE(
+      text.starts_with("1,20,1013.25,18.5,0.0125,0,10.5,21,31.5,42,52.5,63,73.5,84,94.5,80,40,0.25,6.25\r\n2,"));
   std::vector<WeatherRecord> back;
   ASSERT_TRUE(ReadWeatherFile(dir.File("ZQW1989.TXT"), back));
   EXPECT_EQ(back, year);
