@@ -76,10 +76,12 @@ bool CalQMRT(RoomState& r, const HourConditions& h, SimStatus& status) {
     const float mean = (tk[i] + mrt) / 2;
     q[i] = r.RadiantFactor[i] * (mean * mean * mean) * (tk[i] - mrt);
   }
+  // The surfaces' losses must balance: the area-weighted residual is taken
+  // off every surface, so that the exchange neither makes nor destroys heat.
   float balance = 0;
   for (int i = 0; i < count; ++i) balance += r.SurfaceArea[i] * q[i];
   balance /= r.TotalArea;
-  for (int i = 0; i < count; ++i) q[i] += balance;
+  for (int i = 0; i < count; ++i) q[i] -= balance;
 
   const float gain = h.SpreadRadiantGain;
   for (int c = 1; c <= r.ComponentCount; ++c) {
