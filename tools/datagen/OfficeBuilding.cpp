@@ -190,21 +190,21 @@ std::vector<GroupSpec> Services(const PlantSizing& p) {
   };
 }
 
-Status WriteElement(const std::string& folder, int grpType, const std::string& file, const ElementSpec& spec) {
+Status WriteElement(const std::string& folder, int grpType, const std::string& file, const ElementSpec& plan) {
   ElementRecord e;
   e.ElmFile = file;
-  e.ElmName = spec.Name;
-  e.ElmType = spec.Type;
-  for (size_t k = 0; k < spec.Values.size(); ++k) {
-    e.ElmValue[k] = spec.Values[k].Text;
-    e.ElmRemark[k] = spec.Values[k].Remark;
+  e.ElmName = plan.Name;
+  e.ElmType = plan.Type;
+  for (size_t k = 0; k < plan.Values.size(); ++k) {
+    e.ElmValue[k] = plan.Values[k].Text;
+    e.ElmRemark[k] = plan.Values[k].Remark;
   }
   if (Status s = WriteElmFile(folder, ElmFileTypeCode(grpType), e); !s) return s;
-  if (spec.UserValues.empty()) return Status::Ok();
+  if (plan.UserValues.empty()) return Status::Ok();
   UserValues u;
-  u.Count = static_cast<int>(spec.UserValues.size());
+  u.Count = static_cast<int>(plan.UserValues.size());
   for (int i = 0; i < u.Count; ++i) {
-    const UserMaterial& m = spec.UserValues[i];
+    const UserMaterial& m = plan.UserValues[i];
     u.MatNo[i] = m.MatNo;
     u.Wastage[i] = m.Wastage;
     u.Life[i] = m.Life;
@@ -213,14 +213,14 @@ Status WriteElement(const std::string& folder, int grpType, const std::string& f
   return WriteUserValues(UserValuesPathOf(folder + file), u, true);
 }
 
-Status WriteGroup(const std::string& folder, const GroupSpec& spec) {
+Status WriteGroup(const std::string& folder, const GroupSpec& plan) {
   GroupRecord g;
-  g.GrpFile = spec.File;
-  g.GrpName = spec.Name;
-  g.GrpQty = spec.Qty;
-  g.GrpCompCount = static_cast<int>(spec.Components.size());
-  for (size_t c = 0; c < spec.Components.size(); ++c) {
-    const ComponentSpec& cs = spec.Components[c];
+  g.GrpFile = plan.File;
+  g.GrpName = plan.Name;
+  g.GrpQty = plan.Qty;
+  g.GrpCompCount = static_cast<int>(plan.Components.size());
+  for (size_t c = 0; c < plan.Components.size(); ++c) {
+    const ComponentSpec& cs = plan.Components[c];
     g.GrpCompFile[c] = cs.File;
     g.GrpCompName[c] = cs.Name;
     g.GrpCompType[c] = cs.CompType;
@@ -232,14 +232,14 @@ Status WriteGroup(const std::string& folder, const GroupSpec& spec) {
     comp.CompQty = cs.Qty;
     comp.CompElmCount = static_cast<int>(cs.Elements.size());
     for (size_t e = 0; e < cs.Elements.size(); ++e) {
-      comp.CompElmFile[e] = ElementFileName(cs, e, spec.GrpType);
+      comp.CompElmFile[e] = ElementFileName(cs, e, plan.GrpType);
       comp.CompElmName[e] = cs.Elements[e].Name;
       comp.CompElmType[e] = cs.Elements[e].Type;
-      if (Status s = WriteElement(folder, spec.GrpType, comp.CompElmFile[e], cs.Elements[e]); !s) return s;
+      if (Status s = WriteElement(folder, plan.GrpType, comp.CompElmFile[e], cs.Elements[e]); !s) return s;
     }
-    if (Status s = WriteCompFile(folder, CompFileTypeCode(spec.GrpType), comp); !s) return s;
+    if (Status s = WriteCompFile(folder, CompFileTypeCode(plan.GrpType), comp); !s) return s;
   }
-  return WriteGroupFile(folder, spec.GrpType, g);
+  return WriteGroupFile(folder, plan.GrpType, g);
 }
 
 // Adds the group to its list in the project.
