@@ -36,49 +36,40 @@ std::unique_ptr<MaterialTable> Materials() {
 }
 }  // namespace
 
-TEST(StackProgram, PushLoadMultiplyLeavesTheProduct) {
-  EXPECT_FLOAT_EQ(Eval({{2, 101}, {0, 0}, {3, 101}, {0, 3}}), 6);
-}
-
-TEST(StackProgram, PositiveValuesLoadElementValuesFirst) {
-  Values v;
-  v[0] = "4";
-  v[1] = "2.5 m";  // read leniently
-  v[2] = "7";
-  // Code 0 with value 3: X is loaded with value 3, pushed down, and becomes 0.
-  EXPECT_FLOAT_EQ(Eval({{3, 0}}, v), 0);
-  EXPECT_FLOAT_EQ(Eval({{3, 0}, {0, 6}}, v), 7);  // X := Y shows what was pushed
-  // value 1 times value 2; value 1.5 rounds to 2 and 2.5 to 2 (halves to even).
-  EXPECT_FLOAT_EQ(Eval({{1, 0}, {2, 3}}, v), 10);
-  EXPECT_FLOAT_EQ(Eval({{1.5f, 101}, {0, 0}, {2.5f, 1}}, v), 1.5f + 2.5f);
-  // Y - X and Y / X take Y first.
-  EXPECT_FLOAT_EQ(Eval({{1, 0}, {2, 2}}, v), 1.5f);
-  EXPECT_FLOAT_EQ(Eval({{1, 0}, {2, 4}}, v), 1.6f);
-  // An empty value and an unknown code: X is loaded, nothing else happens.
-  EXPECT_FLOAT_EQ(Eval({{5, 42}}, v), 0);
-  EXPECT_FLOAT_EQ(Eval({{3, 42}}, v), 7);
-  // Code 101 with a value never reads an element value.
-  EXPECT_FLOAT_EQ(Eval({{3, 101}}, v), 3);
-}
-
-TEST(StackProgram, ValueNumbersOutsideTheListReadAsEmpty) {
-  Values v;
-  v.fill("9");
-  EXPECT_FLOAT_EQ(Eval({{17, 42}}, v), 9);
-  EXPECT_FLOAT_EQ(Eval({{18, 42}}, v), 0);
-  EXPECT_FLOAT_EQ(Eval({{0.4f, 42}}, v), 0);  // rounds to 0: no value
-  EXPECT_FLOAT_EQ(Eval({{1e9f, 42}}, v), 0);
-  EXPECT_FLOAT_EQ(Eval({{-3, 42}}, v), 0);  // not positive: X stays
-}
-
-TEST(StackProgram, OneOperandCodesAndConstants) {
-  EXPECT_FLOAT_EQ(Eval({{0, 7}}), static_cast<float>(M_PI));
-  EXPECT_FLOAT_EQ(Eval({{16, 101}, {0, 8}}), 4);
-  EXPECT_FLOAT_EQ(Eval({{27, 101}, {0, 9}}), 3);
-  EXPECT_FLOAT_EQ(Eval({{250, 101}, {0, 10}}), 2.5f);
-  EXPECT_FLOAT_EQ(Eval({{5, 101}, {0, 11}}), 2.5f);
-  EXPECT_FLOAT_EQ(Eval({{2, 101}, {0, 12}}), static_cast<float>(M_PI));
-  EXPECT_FLOAT_EQ(Eval({{2, 101}, {0, 0}, {10, 101}, {0, 5}}), 1024);
+TEST(StackProgram, ExamplesOfLoadingAndArithmetic) {
+  const Values v{"4", "2.5 m", "7"};  // "2.5 m" is read leniently
+  Values nines;
+  nines.fill("9");
+  const struct {
+    std::vector<OperationLine> lines;
+    const Values& values;
+    float x;
+    const char* what;
+  } examples[] = {
+      {{{2, 101}, {0, 0}, {3, 101}, {0, 3}}, v, 6, "push, load, multiply"},
+      {{{3, 0}}, v, 0, "value 3 is loaded, pushed down, and X becomes 0"},
+      {{{3, 0}, {0, 6}}, v, 7, "X := Y shows what was pushed"},
+      {{{1, 0}, {2, 3}}, v, 10, "value 1 times value 2"},
+      {{{1.5f, 101}, {0, 0}, {2.5f, 1}}, v, 4, "values 1.5 and 2.5 both round to value 2"},
+      {{{1, 0}, {2, 2}}, v, 1.5f, "Y - X"},
+      {{{1, 0}, {2, 4}}, v, 1.6f, "Y / X"},
+      {{{5, 42}}, v, 0, "an empty value and an unknown code: X is loaded, nothing else"},
+      {{{3, 42}}, v, 7, "an unknown code loads X"},
+      {{{3, 101}}, v, 3, "code 101 never reads an element value"},
+      {{{17, 42}}, nines, 9, "value 17 is the last"},
+      {{{18, 42}}, nines, 0, "value 18 is none"},
+      {{{0.4f, 42}}, nines, 0, "rounds to 0: no value"},
+      {{{1e9f, 42}}, nines, 0, "far beyond the list"},
+      {{{-3, 42}}, nines, 0, "not positive: X stays"},
+      {{{0, 7}}, v, static_cast<float>(M_PI), "pi"},
+      {{{16, 101}, {0, 8}}, v, 4, "square root"},
+      {{{27, 101}, {0, 9}}, v, 3, "cube root"},
+      {{{250, 101}, {0, 10}}, v, 2.5f, "percent"},
+      {{{5, 101}, {0, 11}}, v, 2.5f, "half"},
+      {{{2, 101}, {0, 12}}, v, static_cast<float>(M_PI), "circle area of a diameter"},
+      {{{2, 101}, {0, 0}, {10, 101}, {0, 5}}, v, 1024, "Y ^ X"},
+  };
+  for (const auto& e : examples) EXPECT_FLOAT_EQ(Eval(e.lines, e.values), e.x) << e.what;
 }
 
 TEST(StackProgram, DropMovesLowerPlacesUpAndPushLosesTheLowest) {
@@ -95,19 +86,16 @@ TEST(StackProgram, DropMovesLowerPlacesUpAndPushLosesTheLowest) {
 TEST(StackProgram, MaterialPropertiesWithAndWithoutUserMaterials) {
   const auto mats = Materials();
   const Values none;
-  EXPECT_FLOAT_EQ(EvaluateOperations({{1230, 100}}, none, *mats, {}).X, 1800);
-  EXPECT_FLOAT_EQ(EvaluateOperations({{1231, 100}}, none, *mats, {}).X, 0.7f);
-  EXPECT_FLOAT_EQ(EvaluateOperations({{1232, 100}}, none, *mats, {}).X, 840);
-  EXPECT_FLOAT_EQ(EvaluateOperations({{9990, 100}}, none, *mats, {}).X, 0);  // no such material
+  // Value 10 x material + property; material 999 is in no row.
+  for (const auto& [value, x] : {std::pair{1230.0f, 1800.0f}, {1231.0f, 0.7f}, {1232.0f, 840.0f}, {9990.0f, 0.0f}}) {
+    EXPECT_FLOAT_EQ(EvaluateOperations({{value, 100}}, none, *mats, {}).X, x) << value;
+  }
 
   OperationsFile ops;
   ops.Blocks.resize(2);
   ops.Blocks[0].DefaultMatNo = 77;
   ops.Blocks[1].DefaultMatNo = 123;
-  UserValues user;
-  user.Count = 2;
-  user.MatNo = {77, 45};
-  user.UseUserValues = true;
+  UserValues user{true, 2, {77, 45}};
   const MaterialSubstitution sub = SubstitutionFor(ops, user);
   EXPECT_FLOAT_EQ(EvaluateOperations({{1230, 100}}, none, *mats, sub).X, 1200);  // 123 -> 45
   EXPECT_FLOAT_EQ(EvaluateOperations({{452, 100}}, none, *mats, sub).X, 1000);   // 45 stays 45
@@ -161,24 +149,16 @@ TEST(OperationsFile, ReadsBlocksAndTellsNoMaterialsFromUnreadable) {
   EXPECT_FLOAT_EQ(ops.Blocks[1].Life, 25);
 
   const std::string whole = tmp.Read("E3.IMP");
-  tmp.Write("CUT.IMP", whole.substr(0, whole.size() - 6));
-  s = ReadOperationsFile(tmp.File("CUT.IMP"), ops);
-  EXPECT_EQ(s.outcome, OperationsOutcome::Unreadable);
-  EXPECT_NE(s.detail.find("CUT.IMP"), std::string::npos) << s.detail;
-
-  tmp.Write("ZERO.IMP", "0\r\n");
-  s = ReadOperationsFile(tmp.File("ZERO.IMP"), ops);
-  EXPECT_EQ(s.outcome, OperationsOutcome::NoMaterials);
-  EXPECT_NE(s.detail.find("ZERO.IMP"), std::string::npos);
-
-  tmp.Write("MANY.CST", "11\r\n");
-  s = ReadOperationsFile(tmp.File("MANY.CST"), ops);
-  EXPECT_EQ(s.outcome, OperationsOutcome::Unreadable);
-  EXPECT_NE(s.detail.find("MANY.CST"), std::string::npos);
-
-  tmp.Write("K.IMP", "1\r\n\"X\",1\r\n-2\r\n");
-  EXPECT_EQ(ReadOperationsFile(tmp.File("K.IMP"), ops).outcome, OperationsOutcome::Unreadable);
-
+  for (const auto& [name, text, outcome] :
+       {std::tuple{"CUT.IMP", whole.substr(0, whole.size() - 6), OperationsOutcome::Unreadable},
+        {"ZERO.IMP", std::string("0\r\n"), OperationsOutcome::NoMaterials},
+        {"MANY.CST", std::string("11\r\n"), OperationsOutcome::Unreadable},
+        {"K.IMP", std::string("1\r\n\"X\",1\r\n-2\r\n"), OperationsOutcome::Unreadable}}) {
+    tmp.Write(name, text);
+    s = ReadOperationsFile(tmp.File(name), ops);
+    EXPECT_EQ(s.outcome, outcome) << name;
+    EXPECT_NE(s.detail.find(name), std::string::npos) << s.detail;
+  }
   s = ReadOperationsFile(tmp.File("E9.IMP"), ops);
   EXPECT_EQ(s.outcome, OperationsOutcome::Unreadable);
   EXPECT_NE(s.detail.find("E9.IMP"), std::string::npos);
@@ -193,12 +173,7 @@ TEST(UserValues, CompanionPathAndReading) {
   EXPECT_TRUE(ReadUserValues(tmp.File("A_.FLE"), v));  // no file: no user values
   EXPECT_FALSE(v.UseUserValues);
 
-  UserValues out;
-  out.Count = 2;
-  out.MatNo = {12, 40};
-  out.Wastage = {5, 7.5f};
-  out.Life = {50, 20};
-  out.Cost = {100, 2.25f};
+  const UserValues out{false, 2, {12, 40}, {5, 7.5f}, {50, 20}, {100, 2.25f}};
   ASSERT_TRUE(WriteUserValues(tmp.File("A_.FLE"), out, true));
   EXPECT_EQ(tmp.Read("A_.FLE"), "2\r\n12,5,50,100\r\n40,7.5,20,2.25\r\n");
   ASSERT_TRUE(ReadUserValues(tmp.File("A_.FLE"), v));
@@ -211,13 +186,10 @@ TEST(UserValues, CompanionPathAndReading) {
   ASSERT_TRUE(ReadUserValues(tmp.File("A_.FLE"), v));
   EXPECT_FALSE(v.UseUserValues);
 
-  tmp.Write("B_.FLE", "3\r\n12,5,50,100\r\n");
-  Status s = ReadUserValues(tmp.File("B_.FLE"), v);
-  EXPECT_NE(s.message.find("B_.FLE"), std::string::npos) << s.message;
-  EXPECT_FALSE(v.UseUserValues);
-
-  tmp.Write("C_.FLE", "11\r\n");
-  s = ReadUserValues(tmp.File("C_.FLE"), v);
-  EXPECT_NE(s.message.find("C_.FLE"), std::string::npos) << s.message;
-  EXPECT_FALSE(v.UseUserValues);
+  for (const char* name : {"B_.FLE", "C_.FLE"}) {
+    tmp.Write(name, name[0] == 'B' ? "3\r\n12,5,50,100\r\n" : "11\r\n");  // breaks off; count above 10
+    const Status s = ReadUserValues(tmp.File(name), v);
+    EXPECT_NE(s.message.find(name), std::string::npos) << s.message;
+    EXPECT_FALSE(v.UseUserValues);
+  }
 }

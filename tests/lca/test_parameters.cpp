@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 
 #include "app/ScriptedPrompts.h"
 #include "app/Workspace.h"
@@ -26,7 +25,6 @@ struct ParamsFixture : ::testing::Test {
 TEST(WeightedCostScore, CountsCostAsElectricityAndRefusesToDivideByZero) {
   AssessmentParameters p;
   SetDefaultParameters(p);
-  EXPECT_NEAR(std::accumulate(p.CurrentWeights.begin() + 1, p.CurrentWeights.end(), 0.0f), 1.0f, 1e-6);
   // 0.92 ZQ$/kWh x 277778 kWh buys 1 TJ: that cost weighs as the cost weight.
   EXPECT_NEAR(WeightedCostScore(0.92f * 277778, p.CurrentWeights, p.CurrentPrices), 0.55556f, 1e-5);
   EXPECT_EQ(WeightedCostScore(1e6f, p.CurrentWeights, EnergyPrices{0, 0.21f}), 0.0f);
@@ -68,24 +66,19 @@ TEST_F(ParamsFixture, MalformedWeightFilesLeaveTheValuesAndNameTheFile) {
   EXPECT_EQ(c, ws->Params.UserCost);
 }
 
-TEST_F(ParamsFixture, ReturnWithoutEditsClosesWithoutAQuestion) {
-  WeightingScreenModel screen(Context());
-  EXPECT_EQ(screen.WeightBoxes[2], "0.3");
-  EXPECT_EQ(screen.NormBoxes[6], "1.98E+08");
-  EXPECT_TRUE(screen.Return(prompts));
-  EXPECT_TRUE(prompts.log.empty());
-}
-
-TEST_F(ParamsFixture, ReturnAfterAnEditAsksAndFollowsTheAnswer) {
-  // Cancel keeps the screen open and applies nothing.
+TEST_F(ParamsFixture, ReturnAsksOnlyAfterAnEditAndFollowsTheAnswer) {
   {
     WeightingScreenModel screen(Context());
+    EXPECT_EQ(screen.WeightBoxes[2], "0.3");
+    EXPECT_EQ(screen.NormBoxes[6], "1.98E+08");
+    EXPECT_TRUE(screen.Return(prompts));  // no edit: no question
+    EXPECT_TRUE(prompts.log.empty());
+    // After an edit Cancel keeps the screen open, and No closes it; neither applies anything.
     screen.WeightBoxes[2] = "0.5";
     prompts.QueueAnswer(Answer::Cancel);
     EXPECT_FALSE(screen.Return(prompts));
     EXPECT_EQ(prompts.log.back(), std::string("YesNoCancel: ") + kSaveAndApplyQuestion);
     EXPECT_FLOAT_EQ(ws->Params.CurrentWeights[2], 0.3f);
-    // No closes and still applies nothing.
     prompts.QueueAnswer(Answer::No);
     EXPECT_TRUE(screen.Return(prompts));
     EXPECT_FLOAT_EQ(ws->Params.CurrentWeights[2], 0.3f);
@@ -104,20 +97,8 @@ TEST_F(ParamsFixture, ReturnAfterAnEditAsksAndFollowsTheAnswer) {
   EXPECT_EQ(prompts.dialogs.back().title, "Save Weighting / Cost Para. File");
 }
 
-TEST_F(ParamsFixture, PriceEditedOnTheCostScreenTakesEffectThroughYes) {
+TEST_F(ParamsFixture, CostScreenRefusesAPriceNotAboveZeroAndAnEditTakesEffectThroughYes) {
   WeightingScreenModel weighting(Context());
-  CostScreenModel cost(ws->Params);
-  EXPECT_EQ(cost.PriceBoxes[0], "0.92");
-  cost.PriceBoxes[0] = "1.2";
-  EXPECT_TRUE(cost.Confirm(prompts));
-  EXPECT_TRUE(ws->Params.ParamsChanged);
-  EXPECT_FLOAT_EQ(ws->Params.CurrentPrices[0], 0.92f);  // not yet
-  prompts.QueueAnswer(Answer::Yes);                     // save dialog cancelled: applied all the same
-  EXPECT_TRUE(weighting.Return(prompts));
-  EXPECT_FLOAT_EQ(ws->Params.CurrentPrices[0], 1.2f);
-}
-
-TEST_F(ParamsFixture, CostScreenRefusesAnElectricityPriceNotAboveZero) {
   CostScreenModel cost(ws->Params);
   for (const char* typed : {"0", "-1", "abc", ""}) {
     cost.PriceBoxes[0] = typed;
@@ -127,6 +108,13 @@ TEST_F(ParamsFixture, CostScreenRefusesAnElectricityPriceNotAboveZero) {
   EXPECT_NE(prompts.Messages()[0].find("Price of Electricity"), std::string::npos);
   EXPECT_FLOAT_EQ(ws->Params.UserPrices[0], 0.92f);
   EXPECT_FALSE(ws->Params.ParamsChanged);
+  cost.PriceBoxes[0] = "1.2";
+  EXPECT_TRUE(cost.Confirm(prompts));
+  EXPECT_TRUE(ws->Params.ParamsChanged);
+  EXPECT_FLOAT_EQ(ws->Params.CurrentPrices[0], 0.92f);  // not yet
+  prompts.QueueAnswer(Answer::Yes);                     // save dialog cancelled: applied all the same
+  EXPECT_TRUE(weighting.Return(prompts));
+  EXPECT_FLOAT_EQ(ws->Params.CurrentPrices[0], 1.2f);
 }
 
 TEST_F(ParamsFixture, OptionsSwitchBoxesAndCurrentCostParameters) {
