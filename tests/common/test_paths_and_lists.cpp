@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "common/ListEditing.h"
 #include "common/Paths.h"
@@ -10,13 +11,12 @@
 using namespace kelca;
 
 TEST(Paths, FolderAndFileNameSplitAtEitherSeparator) {
-  EXPECT_EQ(FolderOf("/home/u/proj/OFFICE.PRJ"), "/home/u/proj/");
-  EXPECT_EQ(FileNameOf("/home/u/proj/OFFICE.PRJ"), "OFFICE.PRJ");
-  EXPECT_EQ(FolderOf("C:\\LCA\\proj\\G1.FLR"), "C:\\LCA\\proj\\");
-  EXPECT_EQ(FileNameOf("C:\\LCA\\proj\\G1.FLR"), "G1.FLR");
-  EXPECT_EQ(FolderOf("G1.FLR"), "");
-  EXPECT_EQ(FileNameOf("G1.FLR"), "G1.FLR");
-  EXPECT_EQ(FileNameOf("dir/"), "");
+  for (const auto& [path, folder, name] : {std::tuple{"/home/u/proj/OFFICE.PRJ", "/home/u/proj/", "OFFICE.PRJ"},
+                                           {"C:\\LCA\\proj\\G1.FLR", "C:\\LCA\\proj\\", "G1.FLR"},
+                                           {"G1.FLR", "", "G1.FLR"}, {"dir/", "dir/", ""}}) {
+    EXPECT_EQ(FolderOf(path), folder);
+    EXPECT_EQ(FileNameOf(path), name);
+  }
 }
 
 TEST(Paths, ResolveAndReplaceExtension) {
