@@ -1,16 +1,14 @@
 // kelca-cli assess on a small project written with the project's own writers.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <sstream>
 #include <memory>
+#include <sstream>
 
 #include "building/ComponentRecord.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "building/ProjectState.h"
-#include "common/TextReader.h"
 #include "lca/LccTable.h"
 #include "lca/ResultFile.h"
 #include "lca/WeightFile.h"
@@ -37,7 +35,7 @@ void WriteDatabase(const TempFolder& tmp) {
 
 // One foundation group (2 in the building) with one component of one element
 // listing material 1: 3 units, no wastage, life 50 years.
-void WriteProject(const TempFolder& tmp, const std::string& elementCode = "120") {
+void WriteProject(const TempFolder& tmp, int elementCode = 120) {
   ProjectState p;
   p.ProjName = "Depot";
   p.FdnCount = 1;
@@ -45,21 +43,15 @@ void WriteProject(const TempFolder& tmp, const std::string& elementCode = "120")
   p.FdnName[0] = "Base";
   p.FdnQty[0] = 2;
   ASSERT_TRUE(WriteProjectFile(tmp.File("DEPOT.PRJ"), p));
-  GroupRecord g;
-  g.GrpFile = "BASE.FDN";
-  g.GrpCompCount = 1;
-  g.GrpCompFile[0] = "PADS.FDC";
-  g.GrpCompQty[0] = 1;
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFoundation, g));
-  ComponentRecord c;
-  c.CompFile = "PADS.FDC";
-  c.CompElmCount = 1;
-  c.CompElmFile[0] = "PAD.FDE";
-  ASSERT_TRUE(WriteCompFile(tmp.Folder(), kFoundation + 10, c));
-  ElementRecord e;
-  e.ElmFile = "PAD.FDE";
-  e.ElmValue = {"1", "3", "0", "50"};
-  ASSERT_TRUE(WriteElmFile(tmp.Folder(), std::stoi(elementCode), e));
+  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFoundation,
+                             {.GrpFile = "BASE.FDN", .GrpName = "Base", .GrpCompCount = 1, .GrpCompFile = {"PADS.FDC"},
+                              .GrpCompName = {"Pads"}, .GrpCompQty = {1}}));
+  ASSERT_TRUE(WriteCompFile(tmp.Folder(), kFoundation + 10,
+                            {.CompFile = "PADS.FDC", .CompName = "Pads", .CompElmCount = 1, .CompElmFile = {"PAD.FDE"},
+                             .CompElmName = {"Pad"}}));
+  ASSERT_TRUE(WriteElmFile(tmp.Folder(), elementCode,
+                           {.ElmFile = "PAD.FDE", .ElmName = "Pad", .ElmValue = {"1", "3", "0", "50"},
+                            .ElmRemark = {}}));
 }
 
 // The printed row of a label, split into its five values.
@@ -165,10 +157,6 @@ TEST_F(AssessCommand, EnergyComesFromTheProjectsEnergyResultsUnlessGiven) {
   EXPECT_EQ(operatingEnergy("--eur " + Quote(tmp.File("OTHER.EUR")))[0], 2000 * mjPerKWh);
   EXPECT_EQ(operatingEnergy("--eur " + Quote(tmp.File("OTHER.EUR")) + " --energy 0,0,0,0,10,0"),
             (std::array<float, kSerPortions>{0, 0, 500 * 50, 0, 10 * mjPerKWh}));
-  tmp.Write("BAD.EUR", "1\r\n");
-  const CliRun bad = Assess("--eur " + Quote(tmp.File("BAD.EUR")));
-  EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.output.find("BAD.EUR"), std::string::npos) << bad.output;
 }
 
 TEST_F(AssessCommand, WeightsFromAFileChangeTheScore) {
@@ -180,14 +168,10 @@ TEST_F(AssessCommand, WeightsFromAFileChangeTheScore) {
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(Row(run, "Total LCA/LCC Score")[0], base);
   EXPECT_NEAR(std::stod(Row(run, "Total LCA/LCC Score")[1]), 12.0 / 197000, 1e-9);
-  tmp.Write("BAD.WGT", "1\r\n");
-  const CliRun bad = Assess("--wgt " + Quote(tmp.File("BAD.WGT")));
-  EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.output.find("BAD.WGT"), std::string::npos) << bad.output;
 }
 
 TEST_F(AssessCommand, ACalculationErrorPrintsTheRunsTextAndExitsWithOne) {
-  WriteProject(tmp, "220");  // a floor element in a foundation component
+  WriteProject(tmp, 220);  // a floor element in a foundation component
   const CliRun run = Assess();
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("BASE.FDN Err with PADS.FDC Err with PAD.FDE is not for a Foundations element! "
@@ -197,16 +181,23 @@ TEST_F(AssessCommand, ACalculationErrorPrintsTheRunsTextAndExitsWithOne) {
   EXPECT_EQ(run.output.find("Whole building results"), std::string::npos);
 }
 
-TEST_F(AssessCommand, BadArgumentsAndMissingFiles) {
+TEST_F(AssessCommand, BadArgumentsAndUnreadableFiles) {
   EXPECT_EQ(RunCli("assess " + Quote(tmp.File("DEPOT.PRJ"))).status, 2);  // no --db
-  EXPECT_EQ(Assess("--energy 1,2,3").status, 2);
   EXPECT_EQ(Assess("--energy 1,2,3,4,5,x").status, 2);
   EXPECT_EQ(Assess("--frobnicate").status, 2);
-  const CliRun noProject = RunCli("assess " + Quote(tmp.File("NONE.PRJ")) + " --db " + Quote(tmp.File("db")));
-  EXPECT_EQ(noProject.status, 1);
-  EXPECT_NE(noProject.output.find("NONE.PRJ"), std::string::npos);
-  const CliRun noDb = RunCli("assess " + Quote(tmp.File("DEPOT.PRJ")) + " --db " + Quote(tmp.File("nodb")));
-  EXPECT_EQ(noDb.status, 1);
+  // A file or folder that cannot be read: a message naming it.
+  tmp.Write("BAD.EUR", "1\r\n");
+  tmp.Write("BAD.WGT", "1\r\n");
+  const std::string project = Quote(tmp.File("DEPOT.PRJ")), db = " --db " + Quote(tmp.File("db"));
+  for (const auto& [args, named] : std::vector<std::pair<std::string, std::string>>{
+           {Quote(tmp.File("NONE.PRJ")) + db, "NONE.PRJ"},
+           {project + " --db " + Quote(tmp.File("nodb")), "nodb"},
+           {project + db + " --eur " + Quote(tmp.File("BAD.EUR")), "BAD.EUR"},
+           {project + db + " --wgt " + Quote(tmp.File("BAD.WGT")), "BAD.WGT"}}) {
+    const CliRun run = RunCli("assess " + args);
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_NE(run.output.find(named), std::string::npos) << run.output;
+  }
 }
 
 TEST(AssessStarter, TheStarterProjectGivesEveryRow) {

@@ -1,13 +1,10 @@
-// kelca-cli db-info and project-info on files written by the project's own writers.
+// kelca-cli db-info on a database written by the tests, and project-info on a
+// copy of the bundled starter project.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "building/ComponentRecord.h"
-#include "building/ElementRecord.h"
-#include "building/GroupRecord.h"
-#include "building/ProjectState.h"
-#include "lca/UserValues.h"
 #include "support/CliRun.h"
 #include "support/DbFiles.h"
 #include "support/TempFolder.h"
@@ -31,74 +28,31 @@ void WriteDatabase(const TempFolder& tmp) {
                                    LibraryLine("2", "Pile"));
 }
 
-// One foundation group with one component of two elements, and one floor group.
-void WriteProject(const TempFolder& tmp) {
-  ProjectState p;
-  p.ProjName = "Depot";
-  p.CFA = 800;
-  p.FdnCount = 1;
-  p.FdnFile[0] = "BASE.FDN";
-  p.FdnName[0] = "Base";
-  p.FdnQty[0] = 1;
-  p.FlrCount = 1;
-  p.FlrFile[0] = "UPPER.FLR";
-  p.FlrName[0] = "Upper";
-  p.FlrQty[0] = 3;
-  ASSERT_TRUE(WriteProjectFile(tmp.File("DEPOT.PRJ"), p));
-
-  GroupRecord g;
-  g.GrpFile = "BASE.FDN";
-  g.GrpName = "Base";
-  g.GrpQty = 1;
-  g.GrpCompCount = 1;
-  g.GrpCompFile[0] = "PADS.FDC";
-  g.GrpCompName[0] = "Pads";
-  g.GrpCompQty[0] = 6;
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFoundation, g));
-  g.GrpFile = "UPPER.FLR";
-  g.GrpCompCount = 0;
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, g));
-
-  ComponentRecord c;
-  c.CompFile = "PADS.FDC";
-  c.CompName = "Pads";
-  c.CompElmCount = 2;
-  c.CompElmFile = {"PAD.FDE", "PILE.FDE"};
-  c.CompElmName = {"Pad", "Pile"};
-  c.CompElmType = {1, 7};
-  ASSERT_TRUE(WriteCompFile(tmp.Folder(), 110, c));
-
-  ElementRecord e;
-  e.ElmFile = "PAD.FDE";
-  e.ElmName = "Pad";
-  e.ElmType = 1;
-  e.ElmValue[0] = "1.5";
-  e.ElmRemark[0] = "long side";
-  e.ElmValue[1] = "1.2";
-  ASSERT_TRUE(WriteElmFile(tmp.Folder(), 120, e));
-  e.ElmFile = "PILE.FDE";
-  e.ElmType = 7;
-  ASSERT_TRUE(WriteElmFile(tmp.Folder(), 120, e));
-
-  UserValues u;
-  u.Count = 1;
-  u.MatNo[0] = 2;
-  u.Wastage[0] = 4;
-  ASSERT_TRUE(WriteUserValues(tmp.File("PAD_.FDE"), u, true));
-}
+// A copy of the starter project, free to be broken.
+struct StarterCopy {
+  StarterCopy() { std::filesystem::copy(KELCA_SOURCE_DIR "/samples/starter", tmp.Folder()); }
+  CliRun Info(const std::string& more = "") const {
+    return RunCli("project-info " + Quote(tmp.File("STARTER.PRJ")) + more);
+  }
+  TempFolder tmp;
+};
+const std::string kWithBundledDb = " --db " + Quote(KELCA_SOURCE_DIR "/data/db");
 }  // namespace
 
 TEST(DbInfo, PrintsSectionsEnergyCarriersAndLibraries) {
   TempFolder tmp;
   WriteDatabase(tmp);
-  const CliRun run = RunCli("db-info " + Quote(tmp.Folder()));
+  CliRun run = RunCli("db-info " + Quote(tmp.Folder()));
   EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_TRUE(Has(run, "Section 1: 2 materials\nSection 2: 1 material\nSection 3: 1 material\n")) << run.output;
-  EXPECT_TRUE(Has(run, "Material 501 (electricity): \"Electricity\" per MJ")) << run.output;
-  EXPECT_TRUE(Has(run, "Material 502 (town gas): absent")) << run.output;
-  EXPECT_TRUE(Has(run, "Library FOUND: \"Footings\", 2 element types")) << run.output;
-  EXPECT_TRUE(Has(run, "Library FABRIC: absent")) << run.output;
-  EXPECT_TRUE(Has(run, "Library ELECTSER: absent")) << run.output;
+  for (const char* text : {"Section 1: 2 materials\nSection 2: 1 material\nSection 3: 1 material\n",
+                           "Material 501 (electricity): \"Electricity\" per MJ", "Material 502 (town gas): absent",
+                           "Library FOUND: \"Footings\", 2 element types", "Library FABRIC: absent",
+                           "Library ELECTSER: absent"}) {
+    EXPECT_TRUE(Has(run, text)) << text << "\n" << run.output;
+  }
+  run = RunCli("db-info " + Quote(KELCA_SOURCE_DIR "/data/db"));
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(Has(run, "Material 502 (town gas): \"Town gas\" per MJ")) << run.output;
 }
 
 TEST(DbInfo, UnreadableFilesFailNamingTheFile) {
@@ -123,63 +77,59 @@ TEST(DbInfo, UnreadableFilesFailNamingTheFile) {
 }
 
 TEST(ProjectInfo, PrintsTheTreeWithLibraryNamesWhenGivenTheDatabase) {
-  TempFolder tmp;
-  WriteDatabase(tmp);
-  WriteProject(tmp);
-  CliRun run = RunCli("project-info " + Quote(tmp.File("DEPOT.PRJ")));
+  StarterCopy starter;
+  CliRun run = starter.Info();
   EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_TRUE(Has(run, "Project \"Depot\"")) << run.output;
-  EXPECT_TRUE(Has(run, "CFA 800 m2")) << run.output;
-  EXPECT_TRUE(Has(run, "Foundation groups: 1\n  Group 1: \"Base\" (BASE.FDN), no. in building 1\n"
-                       "    Component 1: \"Pads\" (PADS.FDC), type \"Foundation\", no. in group 6\n"
-                       "      Element 1: \"Pad\" (PAD.FDE), type 1\n"
-                       "        Value 1: \"1.5\" remark \"long side\"\n        Value 2: \"1.2\"\n"))
+  EXPECT_TRUE(Has(run, "Project \"Starter office\" (" + starter.tmp.File("STARTER.PRJ") + "), CFA 1200 m2\n"
+                       "Foundation groups: 1\n  Group 1: \"Pad footings\" (FOOTINGS.FDN), no. in building 1\n"
+                       "    Component 1: \"Column pads\" (PADS.FDC), type \"Foundation\", no. in group 12\n"
+                       "      Element 1: \"Pad footing\" (PAD.FDE), type 8\n"
+                       "        Value 1: \"1\" remark \"per column\"\n        Value 2: \"2\" remark \"plan\"\n"))
       << run.output;
-  EXPECT_TRUE(Has(run, "User values (PAD_.FDE): 1 material\n          Material 1: no. 2, wastage 4 %")) << run.output;
-  EXPECT_TRUE(Has(run, "Floor groups: 1\n  Group 1: \"Upper\" (UPPER.FLR), no. in building 3\nServices groups: 0\n"))
+  EXPECT_TRUE(Has(run, "User values (WALL_.FLE): 1 material\n          Material 1: no. 21, wastage 5 %")) << run.output;
+  EXPECT_TRUE(Has(run, "Services groups: 1\n  Group 1: \"Air-conditioning\" (HVAC.SER), no. in building 1\n"))
       << run.output;
 
-  run = RunCli("project-info " + Quote(tmp.File("DEPOT.PRJ")) + " --db " + Quote(tmp.Folder()));
+  run = starter.Info(kWithBundledDb);
   EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_TRUE(Has(run, "Element 1: \"Pad\" (PAD.FDE), type 1 \"Pad\"\n"
-                       "        Value 1: \"1.5\" [Length, m] remark \"long side\"\n"
-                       "        Value 2: \"1.2\" [Width, m]\n"))
+  EXPECT_TRUE(Has(run, "(PAD.FDE), type 8 \"Pad footing\"\n"
+                       "        Value 1: \"1\" [No. of footings, no.] remark \"per column\"\n"))
       << run.output;
-  EXPECT_TRUE(Has(run, "Element 2: \"Pile\" (PILE.FDE), type 7 (not in the library)")) << run.output;
-  EXPECT_TRUE(Has(run, "Material 1: no. 2 \"Steel\"")) << run.output;
+  EXPECT_TRUE(Has(run, "Material 1: no. 21 \"Expanded-clay lightweight block\"")) << run.output;
+  EXPECT_FALSE(Has(run, "(not in the library)")) << run.output;
+  // A component listing an element type the library lacks.
+  ComponentRecord pads;
+  pads.CompFile = "PADS.FDC";
+  ASSERT_TRUE(ReadCompFile(starter.tmp.Folder(), 110, pads));
+  pads.CompElmType[0] = 99;
+  ASSERT_TRUE(WriteCompFile(starter.tmp.Folder(), 110, pads));
+  EXPECT_TRUE(Has(starter.Info(kWithBundledDb), "(PAD.FDE), type 99 (not in the library)"));
 }
 
 TEST(ProjectInfo, EveryReaderMessageIsReportedAndTheWalkGoesOn) {
-  TempFolder tmp;
-  WriteProject(tmp);
-  // A floor group file listed as the foundation group, and a cut element file.
-  std::filesystem::copy_file(tmp.File("UPPER.FLR"), tmp.File("BASE.FDN"),
+  StarterCopy starter;
+  const TempFolder& tmp = starter.tmp;
+  // A floor group file listed as the foundation group, a cut element file and a bad user-values file.
+  std::filesystem::copy_file(tmp.File("TYPICAL.FLR"), tmp.File("FOOTINGS.FDN"),
                              std::filesystem::copy_options::overwrite_existing);
-  CliRun run = RunCli("project-info " + Quote(tmp.File("DEPOT.PRJ")));
+  tmp.Write("GLAZING.FLE", "\"GLAZING.FLE\"\r\n220\r\n\"Glazing\"\r\n");
+  tmp.Write("WALL_.FLE", "12\r\n");
+  CliRun run = starter.Info();
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(Has(run, "BASE.FDN is not a Foundation file!")) << run.output;
-  EXPECT_TRUE(Has(run, "Group 1: \"Upper\" (UPPER.FLR)")) << run.output;
-
-  WriteProject(tmp);
-  tmp.Write("PILE.FDE", "\"PILE.FDE\"\r\n120\r\n\"Pile\"\r\n");
-  tmp.Write("PAD_.FDE", "12\r\n");
-  run = RunCli("project-info " + Quote(tmp.File("DEPOT.PRJ")));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(Has(run, "PILE.FDE: line 4: the file ends early")) << run.output;
-  EXPECT_TRUE(Has(run, "PAD_.FDE")) << run.output;
-  EXPECT_TRUE(Has(run, "2 file(s)")) << run.output;
-
+  for (const char* text : {"FOOTINGS.FDN is not a Foundation file!", "Group 1: \"Typical floor\" (TYPICAL.FLR)",
+                           "GLAZING.FLE: line 4: the file ends early", "WALL_.FLE", "3 file(s)"}) {
+    EXPECT_TRUE(Has(run, text)) << text << "\n" << run.output;
+  }
   // A broken database stops the command before the project is read.
-  tmp.Write("MATLCIA.IDB", "x\r\n");
-  run = RunCli("project-info " + Quote(tmp.File("DEPOT.PRJ")) + " --db " + Quote(tmp.Folder()));
+  run = starter.Info(" --db " + Quote(tmp.Folder()));
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(Has(run, "MATLCIA")) << run.output;
+  EXPECT_FALSE(Has(run, "Foundation groups")) << run.output;
 
-  tmp.Write("DEPOT.PRJ", "\"DEPOT.PRJ\"\r\n\"Depot\",800\r\n25\r\n");
-  run = RunCli("project-info " + Quote(tmp.File("DEPOT.PRJ")));
+  tmp.Write("STARTER.PRJ", "\"STARTER.PRJ\"\r\n\"Starter\",800\r\n25\r\n");
+  run = starter.Info();
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(Has(run, "DEPOT.PRJ: line 3")) << run.output;
+  EXPECT_TRUE(Has(run, "STARTER.PRJ: line 3")) << run.output;
 
   EXPECT_EQ(RunCli("project-info").status, 2);
-  EXPECT_EQ(RunCli("project-info A.PRJ --db").status, 2);
 }

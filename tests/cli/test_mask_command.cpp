@@ -1,30 +1,16 @@
 // kelca-cli mask, run as a user would in a folder of their own.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
-using kelca::testing::TempFolder;
+using namespace kelca::testing;
 
 namespace {
-struct CliRun {
-  int status;
-  std::string output;
-};
-
-CliRun RunIn(const TempFolder& dir, const std::string& args) {
-  const std::string command = "cd '" + dir.Folder() + "' && '" KELCA_CLI_PATH "' mask " + args + " 2>&1";
-  CliRun run{0, ""};
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe)) run.output += buffer;
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
-}
+CliRun RunIn(const TempFolder& dir, const std::string& args) { return RunCli("mask " + args, dir.Folder()); }
 }  // namespace
 
 TEST(MaskCommand, WritesTheMaskInTheCurrentFolderAndPrintsTheDiffuseFraction) {

@@ -14,8 +14,10 @@ struct CliRun {
 };
 
 // args are passed to the shell as they are; quote paths that may hold blanks.
-inline CliRun RunCli(const std::string& args) {
-  const std::string command = "'" KELCA_CLI_PATH "' " + args + " 2>&1";
+// With a folder, the program runs in that folder.
+inline CliRun RunCli(const std::string& args, const std::string& folder = "") {
+  const std::string in = folder.empty() ? "" : "cd '" + folder + "' && ";
+  const std::string command = in + "'" KELCA_CLI_PATH "' " + args + " 2>&1";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
