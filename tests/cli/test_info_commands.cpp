@@ -132,4 +132,5 @@ TEST(ProjectInfo, EveryReaderMessageIsReportedAndTheWalkGoesOn) {
   EXPECT_TRUE(Has(run, "STARTER.PRJ: line 3")) << run.output;
 
   EXPECT_EQ(RunCli("project-info").status, 2);
+  EXPECT_EQ(RunCli("project-info A.PRJ --db").status, 2);
 }
