@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "app/Workspace.h"
 #include "building/ComponentRecord.h"
