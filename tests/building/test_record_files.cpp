@@ -1,33 +1,33 @@
+// The project, group, component and element files: their layouts, round
+// trips, and the refusal of files that do not fit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "building/ComponentRecord.h"
+#include "building/ElementLibrary.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
+#include "building/ProjectState.h"
 #include "common/Paths.h"
+#include "support/DbFiles.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;
 using kelca::testing::TempFolder;
 
 namespace {
-bool Contains(const Status& s, const std::string& text) { return s.message.find(text) != std::string::npos; }
-
 GroupRecord FloorGroup() {
   GroupRecord g;
   g.GrpFile = "TYPICAL.FLR";
   g.GrpName = "Typical floor";
   g.GrpQty = 30;
   g.GrpCompCount = 2;
-  g.GrpCompFile[0] = "WALL.FLC";
-  g.GrpCompName[0] = "Walls";
-  g.GrpCompType[0] = 0;
-  g.GrpCompQty[0] = 1;
-  g.GrpCompFile[1] = "DESKS.FLC";
-  g.GrpCompName[1] = "Desks";
-  g.GrpCompType[1] = 2;
-  g.GrpCompQty[1] = 0.25f;
+  g.GrpCompFile = {"WALL.FLC", "DESKS.FLC"};
+  g.GrpCompName = {"Walls", "Desks"};
+  g.GrpCompType = {0, 2};
+  g.GrpCompQty = {1, 0.25f};
   return g;
 }
 
@@ -42,25 +42,92 @@ ElementRecord Element(int values) {
   }
   return e;
 }
+
+struct Outcome {
+  Status status;
+  int count = -1;    // components, elements, values or rows read in full
+  std::string name;  // the record's name after the read; "kept" before it
+};
+
+// Reads a file with the reader of its kind (by extension) into a record named "kept".
+Outcome ReadByKind(const TempFolder& tmp, const std::string& file) {
+  const std::string ext = file.substr(file.size() - 3);
+  Outcome o;
+  if (ext == "PRJ") {
+    ProjectState p;
+    p.ProjName = "kept";
+    o = {ReadProjectFile(tmp.File(file), p), p.FlrCount, p.ProjName};
+  } else if (ext == "FLR") {
+    GroupRecord g;
+    g.GrpFile = file;
+    g.GrpName = "kept";
+    o = {ReadGroupFile(tmp.Folder(), kFloor, "Floor", g), g.GrpCompCount, g.GrpName};
+  } else if (ext == "FLC") {
+    ComponentRecord c;
+    c.CompFile = file;
+    c.CompName = "kept";
+    o = {ReadCompFile(tmp.Folder(), 210, c), c.CompElmCount, c.CompName};
+  } else if (ext == "FLE") {
+    ElementRecord e;
+    e.ElmFile = file;
+    e.ElmName = "kept";
+    o = {ReadElmFile(tmp.Folder(), 220, "Floor", e), ElementValueCount(e), e.ElmName};
+  } else {
+    auto lib = std::make_unique<ElementLibrary>();
+    o = {LoadElmLibFile(tmp.File(file), *lib), lib->ElmLibCount, lib->ElmLibTitle};
+  }
+  return o;
+}
 }  // namespace
 
-TEST(GroupFile, RoundTripAndFiveLinesWithoutComponents) {
+TEST(RecordFiles, ProjectFileOfOneFoundationGroupIsSixLinesAndFullListsReadBack) {
   TempFolder tmp;
-  const GroupRecord g = FloorGroup();
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, g));
-  EXPECT_EQ(tmp.Read("TYPICAL.FLR"),
-            "\"TYPICAL.FLR\"\r\n200\r\n\"Typical floor\"\r\n30\r\n2\r\n"
-            "\"WALL.FLC\",\"Walls\",0,1\r\n\"DESKS.FLC\",\"Desks\",2,0.25\r\n");
+  ProjectState p;
+  p.ProjFileName = "/x/OFFICE.PRJ";
+  p.ProjName = "Office \"A\"";
+  p.CFA = 1234.5f;
+  p.FdnCount = 1;
+  p.FdnFile[0] = "PILES.FDN";
+  p.FdnName[0] = "Piles";
+  p.FdnQty[0] = 2;
+  ASSERT_TRUE(WriteProjectFile(tmp.File("P.PRJ"), p));
+  EXPECT_EQ(tmp.Read("P.PRJ"),
+            "\"/x/OFFICE.PRJ\"\r\n\"Office 'A'\",1234.5\r\n1\r\n\"PILES.FDN\",\"Piles\",2\r\n0\r\n0\r\n");
+  ProjectState back;
+  back.ProjFileName = "kept";
+  ASSERT_TRUE(ReadProjectFile(tmp.File("P.PRJ"), back));
+  EXPECT_EQ(back.ProjFileName, "kept");  // line 1 is not read into the state
+  EXPECT_EQ(back.ProjName, "Office 'A'");
+  EXPECT_FLOAT_EQ(back.CFA, 1234.5f);
+
+  p.FdnCount = kMaxFdnGroups;
+  p.FlrCount = kMaxFlrGroups;
+  p.FlrFile[19] = "L19.FLR";
+  p.FlrQty[7] = 0.7f;
+  ASSERT_TRUE(WriteProjectFile(tmp.File("P.PRJ"), p));
+  const std::string full = tmp.Read("P.PRJ");
+  ASSERT_TRUE(ReadProjectFile(tmp.File("P.PRJ"), back));
+  back.ProjFileName = p.ProjFileName;
+  ASSERT_TRUE(WriteProjectFile(tmp.File("P.PRJ"), back));
+  EXPECT_EQ(tmp.Read("P.PRJ"), full);  // every field was read back into its own place
+
+  p.FlrCount = kMaxFlrGroups + 1;
+  EXPECT_FALSE(WriteProjectFile(tmp.File("P.PRJ"), p));
+  EXPECT_EQ(tmp.Read("P.PRJ"), full);
+}
+
+TEST(RecordFiles, GroupAndComponentFilesRoundTripAndAGroupWithoutComponentsIsFiveLines) {
+  TempFolder tmp;
+  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, FloorGroup()));
+  const std::string text = tmp.Read("TYPICAL.FLR");
+  EXPECT_EQ(text, "\"TYPICAL.FLR\"\r\n200\r\n\"Typical floor\"\r\n30\r\n2\r\n"
+                  "\"WALL.FLC\",\"Walls\",0,1\r\n\"DESKS.FLC\",\"Desks\",2,0.25\r\n");
   GroupRecord back;
   back.GrpFile = "/somewhere/else/TYPICAL.FLR";  // only the name is looked up, in the folder
   ASSERT_TRUE(ReadGroupFile(tmp.Folder(), kFloor, "Floor", back));
-  EXPECT_EQ(back.GrpName, "Typical floor");
-  EXPECT_FLOAT_EQ(back.GrpQty, 30);
-  ASSERT_EQ(back.GrpCompCount, 2);
-  EXPECT_EQ(back.GrpCompFile[1], "DESKS.FLC");
-  EXPECT_EQ(back.GrpCompName[1], "Desks");
-  EXPECT_EQ(back.GrpCompType[1], 2);
-  EXPECT_FLOAT_EQ(back.GrpCompQty[1], 0.25f);
+  back.GrpFile = "TYPICAL.FLR";
+  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, back));
+  EXPECT_EQ(tmp.Read("TYPICAL.FLR"), text);
 
   GroupRecord empty;
   empty.GrpFile = "PILES.FDN";
@@ -68,132 +135,43 @@ TEST(GroupFile, RoundTripAndFiveLinesWithoutComponents) {
   empty.GrpQty = 1;
   ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFoundation, empty));
   EXPECT_EQ(tmp.Read("PILES.FDN"), "\"PILES.FDN\"\r\n100\r\n\"Piles\"\r\n1\r\n0\r\n");
-  back.GrpFile = "PILES.FDN";
-  ASSERT_TRUE(ReadGroupFile(tmp.Folder(), kFoundation, "Foundation", back));
-  EXPECT_EQ(back.GrpCompCount, 0);
-}
+  ASSERT_TRUE(ReadGroupFile(tmp.Folder(), kFoundation, "Foundation", empty));
+  EXPECT_EQ(empty.GrpCompCount, 0);
 
-TEST(GroupFile, WrongGroupTypeIsRefusedWordForWordAndTheRecordKept) {
-  TempFolder tmp;
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, FloorGroup()));
-  GroupRecord g;
-  g.GrpFile = "TYPICAL.FLR";
-  g.GrpName = "before";
-  g.GrpCompCount = 1;
-  Status s = ReadGroupFile(tmp.Folder(), kFoundation, "Foundation", g);
-  EXPECT_FALSE(s);
-  EXPECT_EQ(s.message, "TYPICAL.FLR is not a Foundation file!");
-  EXPECT_EQ(g.GrpName, "before");
-  EXPECT_EQ(g.GrpCompCount, 1);
-}
-
-TEST(GroupFile, MalformedFilesNameTheFile) {
-  TempFolder tmp;
-  GroupRecord g;
-  g.GrpFile = "CUT.FLR";
-  tmp.Write("CUT.FLR", "\"CUT.FLR\"\r\n200\r\n\"Cut\"\r\n1\r\n3\r\n\"A.FLC\",\"A\",0,1\r\n\"B.FLC\",\"B\"\r\n");
-  Status s = ReadGroupFile(tmp.Folder(), kFloor, "Floor", g);
-  EXPECT_TRUE(Contains(s, "CUT.FLR")) << s.message;
-  EXPECT_EQ(g.GrpName, "Cut");
-  EXPECT_EQ(g.GrpCompCount, 1);  // the components read in full
-
-  g.GrpFile = "MANY.FLR";
-  tmp.Write("MANY.FLR", "\"MANY.FLR\"\r\n200\r\n\"Many\"\r\n1\r\n102\r\n");
-  s = ReadGroupFile(tmp.Folder(), kFloor, "Floor", g);
-  EXPECT_TRUE(Contains(s, "MANY.FLR")) << s.message;
-  EXPECT_TRUE(Contains(s, "102")) << s.message;
-
-  g.GrpFile = "NOCODE.FLR";
-  tmp.Write("NOCODE.FLR", "\"NOCODE.FLR\"\r\n\"Floor\"\r\n");
-  s = ReadGroupFile(tmp.Folder(), kFloor, "Floor", g);
-  EXPECT_TRUE(Contains(s, "NOCODE.FLR: line 2")) << s.message;
-
-  g.GrpFile = "ABSENT.FLR";
-  EXPECT_TRUE(Contains(ReadGroupFile(tmp.Folder(), kFloor, "Floor", g), "ABSENT.FLR"));
-
-  g = FloorGroup();
-  g.GrpCompCount = kMaxGroupComponents + 1;
-  EXPECT_FALSE(WriteGroupFile(tmp.Folder(), kFloor, g));
-  EXPECT_FALSE(FileExists(tmp.File("TYPICAL.FLR")));
-}
-
-TEST(CompFile, RoundTripAndTypeCodeMismatch) {
-  TempFolder tmp;
   ComponentRecord c;
   c.CompFile = "WALL.FLC";
   c.CompName = "Walls";
   c.CompType = 1;
   c.CompQty = 4;
   c.CompElmCount = kMaxComponentElements;
-  for (int e = 0; e < c.CompElmCount; ++e) {
-    c.CompElmFile[e] = "E" + std::to_string(e) + ".FLE";
-    c.CompElmName[e] = "Element " + std::to_string(e);
-    c.CompElmType[e] = e * 3;
-  }
+  for (int e = 0; e < c.CompElmCount; ++e) c.CompElmFile[e] = "E" + std::to_string(e) + ".FLE";
+  c.CompElmType[19] = 57;
   ASSERT_TRUE(WriteCompFile(tmp.Folder(), 210, c));
-  const std::string head = "\"WALL.FLC\"\r\n210\r\n\"Walls\"\r\n1\r\n4\r\n20\r\n\"E0.FLE\",\"Element 0\",0\r\n";
-  EXPECT_EQ(tmp.Read("WALL.FLC").substr(0, head.size()), head);
-
-  ComponentRecord back;
-  back.CompFile = "WALL.FLC";
-  ASSERT_TRUE(ReadCompFile(tmp.Folder(), 210, back));
-  EXPECT_EQ(back.CompName, "Walls");
-  EXPECT_EQ(back.CompType, 1);
-  EXPECT_FLOAT_EQ(back.CompQty, 4);
-  ASSERT_EQ(back.CompElmCount, 20);
-  EXPECT_EQ(back.CompElmFile[19], "E19.FLE");
-  EXPECT_EQ(back.CompElmType[19], 57);
-
-  ComponentRecord kept;
-  kept.CompFile = "WALL.FLC";
-  kept.CompName = "before";
-  Status s = ReadCompFile(tmp.Folder(), 110, kept);
-  EXPECT_EQ(s.message, "WALL.FLC is for type 210 but not 110");
-  EXPECT_EQ(kept.CompName, "before");
-  EXPECT_EQ(kept.CompElmCount, 0);
+  const std::string comp = tmp.Read("WALL.FLC");
+  EXPECT_TRUE(comp.starts_with("\"WALL.FLC\"\r\n210\r\n\"Walls\"\r\n1\r\n4\r\n20\r\n\"E0.FLE\",\"\",0\r\n"));
+  ComponentRecord compBack;
+  compBack.CompFile = "WALL.FLC";
+  ASSERT_TRUE(ReadCompFile(tmp.Folder(), 210, compBack));
+  ASSERT_TRUE(WriteCompFile(tmp.Folder(), 210, compBack));
+  EXPECT_EQ(tmp.Read("WALL.FLC"), comp);
 }
 
-TEST(CompFile, CountsBeyondTwentyAndTruncationAreRefused) {
-  TempFolder tmp;
-  ComponentRecord c;
-  c.CompFile = "C.SRC";
-  tmp.Write("C.SRC", "\"C.SRC\"\r\n310\r\n\"Pumps\"\r\n0\r\n1\r\n21\r\n");
-  Status s = ReadCompFile(tmp.Folder(), 310, c);
-  EXPECT_TRUE(Contains(s, "C.SRC")) << s.message;
-  EXPECT_TRUE(Contains(s, "21")) << s.message;
-  EXPECT_EQ(c.CompElmCount, 0);
-
-  tmp.Write("C.SRC", "\"C.SRC\"\r\n310\r\n\"Pumps\"\r\n0\r\n1\r\n2\r\n\"P.SRE\",\"P\",abc\r\n");
-  s = ReadCompFile(tmp.Folder(), 310, c);
-  EXPECT_TRUE(Contains(s, "C.SRC: line 7")) << s.message;
-  EXPECT_EQ(c.CompElmCount, 0);
-
-  c.CompElmCount = 21;
-  EXPECT_FALSE(WriteCompFile(tmp.Folder(), 310, c));
-}
-
-TEST(ElmFile, NoValuesWritesOneEmptyLineAndReadsBackEmpty) {
+TEST(RecordFiles, ElementFileOfNoValuesIsOneEmptyLineAndOfSixteenSeventeen) {
   TempFolder tmp;
   ASSERT_TRUE(WriteElmFile(tmp.Folder(), 220, Element(0)));
   EXPECT_EQ(tmp.Read("SLAB.FLE"), "\"SLAB.FLE\"\r\n220\r\n\"Slab\"\r\n12\r\n\"\",\"\"\r\n");
   ElementRecord back = Element(5);  // values of an element read earlier
   ASSERT_TRUE(ReadElmFile(tmp.Folder(), 220, "Floor", back));
   EXPECT_EQ(back.ElmType, 12);
-  EXPECT_EQ(ElementValueCount(back), 0);
   for (int k = 0; k < kElementValueSlots; ++k) EXPECT_EQ(back.ElmValue[k], "") << k;
-}
 
-TEST(ElmFile, SixteenValuesWriteSeventeenLinesAndSeventeenRoundTrip) {
-  TempFolder tmp;
   ASSERT_TRUE(WriteElmFile(tmp.Folder(), 320, Element(16)));
   const std::string text = tmp.Read("SLAB.FLE");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 + 17);
-  EXPECT_NE(text.find("\"16.5\",\"r15\"\r\n\"\",\"\"\r\n"), std::string::npos);
-  ElementRecord back;
+  EXPECT_TRUE(text.ends_with("\"16.5\",\"r15\"\r\n\"\",\"\"\r\n"));
   back.ElmFile = tmp.File("SLAB.FLE");  // a full path is used as it is
   ASSERT_TRUE(ReadElmFile("/nowhere/", 320, "Services", back));
   EXPECT_EQ(ElementValueCount(back), 16);
-  EXPECT_EQ(back.ElmValue[15], "16.5");
   EXPECT_EQ(back.ElmRemark[15], "r15");
 
   ASSERT_TRUE(WriteElmFile(tmp.Folder(), 320, Element(17)));
@@ -201,28 +179,70 @@ TEST(ElmFile, SixteenValuesWriteSeventeenLinesAndSeventeenRoundTrip) {
   EXPECT_EQ(ElementValueCount(back), 17);
 }
 
-TEST(ElmFile, MismatchKeepsTheRecordAndBadFilesNameTheFile) {
+TEST(RecordFiles, AWrongTypeCodeIsRefusedWordForWordAndTheRecordKept) {
+  const struct {
+    const char* file;
+    int code;
+    const char* message;
+  } cases[] = {{"F.FLR", 100, "F.FLR is not a Floor file!"},
+               {"F.FLC", 110, "F.FLC is for type 110 but not 210"},
+               {"F.FLE", 120, "F.FLE is not for a Floor element!"}};
   TempFolder tmp;
-  ASSERT_TRUE(WriteElmFile(tmp.Folder(), 220, Element(3)));
-  ElementRecord e = Element(2);
-  e.ElmName = "before";
-  Status s = ReadElmFile(tmp.Folder(), 120, "Foundation", e);
-  EXPECT_EQ(s.message, "SLAB.FLE is not for a Foundation element!");
-  EXPECT_EQ(e.ElmName, "before");
-  EXPECT_EQ(e.ElmValue[1], "2.5");
+  for (const auto& c : cases) {
+    tmp.Write(c.file, "\"x\"\r\n" + std::to_string(c.code) + "\r\n\"Name\"\r\n1\r\n0\r\n");
+    const Outcome o = ReadByKind(tmp, c.file);
+    EXPECT_EQ(o.status.message, c.message);
+    EXPECT_EQ(o.name, "kept");
+  }
+}
 
-  // Eighteen filled value lines.
-  std::string many = "\"X.FLE\"\r\n220\r\n\"X\"\r\n1\r\n";
-  for (int k = 0; k < 18; ++k) many += "\"1\",\"\"\r\n";
-  tmp.Write("X.FLE", many);
-  e.ElmFile = "X.FLE";
-  s = ReadElmFile(tmp.Folder(), 220, "Floor", e);
-  EXPECT_TRUE(Contains(s, "X.FLE")) << s.message;
-  EXPECT_TRUE(Contains(s, "more than 17")) << s.message;
+TEST(RecordFiles, MalformedFilesAreRefusedNamingTheFileAndKeepWhatWasReadInFull) {
+  using kelca::testing::LibraryLine;
+  const std::string head = LibraryLine("FABRIC", "Fabric");
+  std::string rows = head, values = "\"X.FLE\"\r\n220\r\n\"X\"\r\n1\r\n";
+  for (int row = 0; row <= kElmLibRows; ++row) rows += LibraryLine(std::to_string(row % 301), "T");
+  for (int k = 0; k < 18; ++k) values += "\"1\",\"\"\r\n";
+  const struct {
+    const char* file;
+    std::string text, fragment;
+    int kept;
+  } cases[] = {
+      {"CUT.PRJ", "\"p\"\r\n\"T\",500\r\n0\r\n2\r\n\"A.FLR\",\"A\",1\r\n\"B.FLR\",\"B\"\r\n", "ends early", 1},
+      {"MANY.PRJ", "\"p\"\r\n\"Tower\",500\r\n11\r\n", "11", 0},
+      {"BAD.PRJ", "\"p\"\r\n\"Tower\",lots\r\n", "BAD.PRJ: line 2", 0},
+      {"CUT.FLR", "\"CUT.FLR\"\r\n200\r\n\"Cut\"\r\n1\r\n3\r\n\"A.FLC\",\"A\",0,1\r\n\"B.FLC\",\"B\"\r\n", "early", 1},
+      {"MANY.FLR", "\"MANY.FLR\"\r\n200\r\n\"Many\"\r\n1\r\n102\r\n", "102", 0},
+      {"NOCODE.FLR", "\"NOCODE.FLR\"\r\n\"Floor\"\r\n", "NOCODE.FLR: line 2", 0},
+      {"MANY.FLC", "\"MANY.FLC\"\r\n210\r\n\"Pumps\"\r\n0\r\n1\r\n21\r\n", "21", 0},
+      {"BAD.FLC", "\"BAD.FLC\"\r\n210\r\n\"P\"\r\n0\r\n1\r\n2\r\n\"P.FLE\",\"P\",abc\r\n", "BAD.FLC: line 7", 0},
+      {"X.FLE", values, "more than 17", 17},
+      {"Y.FLE", "\"Y.FLE\"\r\n220\r\n\"Y\"\r\n1\r\n\"2\",\"a\"\r\n\"3\"\r\n", "early", 2},
+      {"CODE.ELB", head + LibraryLine("4", "Four") + LibraryLine("301", "Too high"), "301", 1},
+      {"NEG.ELB", head + LibraryLine("-1", "Negative"), "-1", 0},
+      {"MANY.ELB", rows, "more than 301", kElmLibRows},
+      {"SHORT.ELB", head + "\"5\",\"Half a line\"\r\n", "ends early", 0},
+  };
+  TempFolder tmp;
+  for (const auto& c : cases) {
+    tmp.Write(c.file, c.text);
+    const Outcome o = ReadByKind(tmp, c.file);
+    EXPECT_FALSE(o.status) << c.file;
+    EXPECT_NE(o.status.message.find(c.file), std::string::npos) << o.status.message;
+    EXPECT_NE(o.status.message.find(c.fragment), std::string::npos) << o.status.message;
+    EXPECT_EQ(o.count, c.kept) << c.file;
+  }
+  EXPECT_NE(ReadByKind(tmp, "ABSENT.FLR").status.message.find("ABSENT.FLR"), std::string::npos);
+}
 
-  tmp.Write("Y.FLE", "\"Y.FLE\"\r\n220\r\n\"Y\"\r\n1\r\n\"2\",\"a\"\r\n\"3\"\r\n");
-  e.ElmFile = "Y.FLE";
-  s = ReadElmFile(tmp.Folder(), 220, "Floor", e);
-  EXPECT_TRUE(Contains(s, "Y.FLE")) << s.message;
-  EXPECT_EQ(e.ElmValue[0], "2");
+TEST(RecordFiles, WritersRefuseCountsBeyondTheLists) {
+  TempFolder tmp;
+  GroupRecord g = FloorGroup();
+  g.GrpCompCount = kMaxGroupComponents + 1;
+  EXPECT_FALSE(WriteGroupFile(tmp.Folder(), kFloor, g));
+  EXPECT_FALSE(FileExists(tmp.File("TYPICAL.FLR")));
+  ComponentRecord c;
+  c.CompFile = "C.SRC";
+  c.CompElmCount = kMaxComponentElements + 1;
+  EXPECT_FALSE(WriteCompFile(tmp.Folder(), 310, c));
+  EXPECT_FALSE(FileExists(tmp.File("C.SRC")));
 }

@@ -51,10 +51,8 @@ TEST(Selection, TypeGroupAndComponentResetsTouchOnlyTheirSlots) {
   EXPECT_FALSE(sel->Fdn.ElmSel[9][100][0]);
   EXPECT_FALSE(sel->Fdn.ElmSel[9][100][20]);
   EXPECT_TRUE(sel->Fdn.ElmSel[9][99][20]);
-}
 
-TEST(Selection, IndexesOutsideTheTablesChangeNothing) {
-  auto sel = std::make_unique<SelectionTables>();
+  // Indexes outside the tables change nothing.
   ResetAllSel(*sel);
   ResetGroupSel(*sel, kFoundation, 10, 1);
   ResetGroupSel(*sel, kFoundation, -1, 1);
