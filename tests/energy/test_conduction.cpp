@@ -1,38 +1,18 @@
-// Transient conduction through layered fabric: node layout, stability of every
-// node for any mix of layers, and the steady flux of a wall between fixed temperatures.
+// Transient conduction through layered fabric: room for the thickest walls,
+// stability of every node for any mix of layers, and the steady flux of a wall
+// between fixed temperatures.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <random>
 
-#include "energy/RoomNodes.h"
 #include "support/SampleModels.h"
 
 using namespace kelca;
 using namespace kelca::testing;
 
 namespace {
-
-// A room with the given components, each on its own construction; nodes built.
-struct TestRoom {
-  std::unique_ptr<ConstructionTable> table = std::make_unique<ConstructionTable>();
-  std::unique_ptr<RoomState> state = std::make_unique<RoomState>();
-  EnergyRoom room = MakeRoom("Room", kOffice);
-  AirSideZone air;
-
-  void Add(int type, int orientation, float area, std::initializer_list<ConstructionLayer> layers) {
-    const int no = AddConstruction(*table, "C" + std::to_string(table->ConstructionCount + 1), 0, 0.6f, 0.5f, layers);
-    AddComponent(room, MakeComponent("comp", area, type, no, orientation));
-  }
-  bool Setup(SimStatus& status) { return SetupRoomNodes(room, "Zone", air, 1, *table, *state, status); }
-  void SetBoundaries(int c, float outside, float inside) {
-    const RoomComponent& rc = state->Component[c];
-    state->CurrentTemps()[rc.OutsideSlot()] = outside;
-    state->CurrentTemps()[rc.InsideSlot()] = inside;
-  }
-  float Node(int c, int k) const { return state->CurrentTemps()[state->Component[c].NodeSlot(k)]; }
-};
 
 float ResistanceOf(std::initializer_list<ConstructionLayer> layers) {
   float r = 0;
@@ -45,46 +25,18 @@ float ResistanceOf(std::initializer_list<ConstructionLayer> layers) {
 
 }  // namespace
 
-TEST(Conduction, LayersAreSlicedAsFinelyAsStabilityAllows) {
-  Construction c;
-  c.LayerCount = 4;
-  c.Layer[1] = Concrete(0.2f);   // thick and massive: 3 slices
-  c.Layer[2] = AirGap(0.05f);    // no heat capacity: one slice
-  c.Layer[3] = Concrete(0.1f);
-  c.Layer[4] = Plaster(0.013f);  // thin: fewer slices
-  NodeCoefficients n;
-  int bad = 0;
-  ASSERT_TRUE(BuildNodeCoefficients(c, n, bad));
-  EXPECT_EQ(n.LayerEndNode[1], 4);  // outer face node, two inside the layer, the node at its end
-  EXPECT_EQ(n.LayerEndNode[2], 5);
-  EXPECT_EQ(n.NodeCount, n.LayerEndNode[4]);
-  EXPECT_LE(n.NodeCount, kMaxNodesPerComponent);
-  // Inside a layer the update is the plain Fourier number: Fo = k / (rho cp) * 60 / dx^2.
-  const float dx = 0.2f / 3;
-  EXPECT_FLOAT_EQ(n.A[2], 1.4f / (2400 * 880) * 60 / (dx * dx));
-  EXPECT_FLOAT_EQ(n.E[2], n.A[2]);
-  // The outer face: a = 2 Fo Bi, e = 2 Fo with Bi = 17 dx / k.
-  EXPECT_FLOAT_EQ(n.E[1], 2 * n.A[2]);
-  EXPECT_FLOAT_EQ(n.A[1], 2 * n.A[2] * 17 * dx / 1.4f);
-
-  c.Layer[2].Thickness = 0;
-  EXPECT_FALSE(BuildNodeCoefficients(c, n, bad));
-  EXPECT_EQ(bad, 2);
-}
-
 TEST(Conduction, TwentyLayersOfThreeSlicesFitTheNodeArrays) {
-  TestRoom t;
+  NodeRoom t;
   for (int c = 1; c <= kMaxComponentsPerRoom; ++c) {
     Construction& con = t.table->Item[++t.table->ConstructionCount];
     con.Name = "thick";
     con.LayerCount = kMaxLayers;
     for (int l = 1; l <= kMaxLayers; ++l) con.Layer[l] = Concrete(0.3f);
-    AddComponent(t.room, MakeComponent("w", 10, kPartition, c, 1));
+    t.Add(kPartition, 1, 10, c);
   }
   SimStatus status;
   ASSERT_TRUE(t.Setup(status)) << status.SimMessage;
   EXPECT_EQ(t.state->Component[10].NodeCount, kMaxNodesPerComponent);
-  EXPECT_LT(t.state->Component[10].InsideSlot(), t.state->SlotEnd + 0);
   EXPECT_LE(t.state->SlotEnd, kMaxRoomSlots - 1);
 }
 
@@ -106,13 +58,12 @@ TEST(Conduction, AWallBetweenFixedTemperaturesSettlesToTheSteadyFlux) {
       {{Steel(0.001f), Insulation(0.08f), Steel(0.001f)}, 0.06},
   };
   for (const auto& [layers, tolerance] : walls) {
-    TestRoom t;
-    t.Add(kExternalWall, 5, 10, layers);
+    NodeRoom t;
+    t.Add(kExternalWall, 5, 10, t.Construction(layers));
     SimStatus status;
     ASSERT_TRUE(t.Setup(status)) << status.SimMessage;
     const float outside = 35, inside = 24;
-    const RoomComponent& wall = t.state->Component[1];
-    for (int k = 1; k <= wall.NodeCount; ++k) t.state->CurrentTemps()[wall.NodeSlot(k)] = 15;
+    for (int k = 1; k <= t.C(1).NodeCount; ++k) t.Node(1, k) = 15;
     for (int step = 0; step < 200000; ++step) {
       t.SetBoundaries(1, outside, inside);
       StepConduction(*t.state);
@@ -147,9 +98,9 @@ TEST(Conduction, NoNodeEverLeavesTheRangeOfItsBoundariesForAnyLayerMix) {
     for (int l = 1; l <= con.LayerCount; ++l) con.Layer[l] = palette[pick(random)];
   }
   for (size_t trial = 0; trial < constructions.size(); ++trial) {
-    TestRoom t;
+    NodeRoom t;
     t.table->Item[++t.table->ConstructionCount] = constructions[trial];
-    AddComponent(t.room, MakeComponent("w", 10, kExternalWall, 1, 3));
+    t.Add(kExternalWall, 3, 10, 1);
     SimStatus status;
     ASSERT_TRUE(t.Setup(status)) << status.SimMessage;
     for (int k = 1; k < t.state->SlotEnd; ++k) {
@@ -160,7 +111,7 @@ TEST(Conduction, NoNodeEverLeavesTheRangeOfItsBoundariesForAnyLayerMix) {
       ASSERT_LE(t.state->A[k] + t.state->E[k], 1.0f + 1e-6f) << "trial " << trial << " slot " << k;
     }
     const int n = t.state->Component[1].NodeCount;
-    for (int k = 1; k <= n; ++k) t.state->CurrentTemps()[t.state->Component[1].NodeSlot(k)] = 15;
+    for (int k = 1; k <= n; ++k) t.Node(1, k) = 15;
     for (int step = 0; step < 3000; ++step) {
       t.SetBoundaries(1, temperature(random), temperature(random));
       StepConduction(*t.state);
@@ -171,25 +122,4 @@ TEST(Conduction, NoNodeEverLeavesTheRangeOfItsBoundariesForAnyLayerMix) {
       }
     }
   }
-}
-
-TEST(Conduction, NodeTemperaturesPassFromRoomToRoomBySlotAndNumber) {
-  TestRoom first;
-  first.Add(kExternalWall, 1, 10, {Concrete(0.2f)});
-  first.Add(kPartition, 1, 10, {Plaster(0.1f)});
-  SimStatus status;
-  ASSERT_TRUE(first.Setup(status));
-  CarriedNodes carried;
-  LoadCarriedNodes(carried, *first.state);
-  EXPECT_EQ(first.Node(2, 1), kInitialNodeTemp);
-  first.state->CurrentTemps()[first.state->Component[2].NodeSlot(2)] = 31;
-  StoreCarriedNodes(*first.state, carried);
-
-  TestRoom second;
-  second.Add(kExternalWall, 1, 10, {Concrete(0.2f), Concrete(0.2f)});
-  second.Add(kExternalWall, 1, 10, {Concrete(0.2f), Concrete(0.2f)});
-  ASSERT_TRUE(second.Setup(status));
-  LoadCarriedNodes(carried, *second.state);
-  EXPECT_EQ(second.Node(2, 2), 31.0f);
-  EXPECT_EQ(second.Node(2, 6), kInitialNodeTemp);  // never used before: still the initial temperature
 }

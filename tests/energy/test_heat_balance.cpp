@@ -6,35 +6,29 @@
 #include <memory>
 
 #include "energy/RoomHeatBalance.h"
-#include "energy/RoomNodes.h"
 #include "support/SampleModels.h"
 
 using namespace kelca;
 using namespace kelca::testing;
 
 namespace {
-struct Room {
-  std::unique_ptr<ConstructionTable> table = std::make_unique<ConstructionTable>();
-  std::unique_ptr<RoomState> state = std::make_unique<RoomState>();
-  EnergyRoom room = MakeRoom("R", kOffice);
-  int wall = AddConstruction(*table, "Wall", 0, 0.6f, 0.5f, {Plaster(0.02f), Concrete(0.1f)});
-  int glazing = AddConstruction(*table, "Glazing", 1, 0.1f, 0.7f, {Glass(0.006f)});
-
+// A room on a plastered concrete wall construction and single glazing.
+struct Room : NodeRoom {
+  int wall = Construction({Plaster(0.02f), Concrete(0.1f)});
+  int glazing = Construction({Glass(0.006f)}, true);
   void Setup() {
     SimStatus status;
-    ASSERT_TRUE(SetupRoomNodes(room, "Z", AirSideZone{}, 1, *table, *state, status)) << status.SimMessage;
+    ASSERT_TRUE(NodeRoom::Setup(status)) << status.SimMessage;
   }
-  float& At(int slot) { return state->CurrentTemps()[slot]; }
-  const RoomComponent& C(int c) const { return state->Component[c]; }
 };
 }  // namespace
 
 TEST(HeatBalance, SolAirTemperaturesOutside) {
   Room r;
-  AddComponent(r.room, MakeComponent("Roof", 50, kRoof, r.wall, kHorizontal));
-  AddComponent(r.room, MakeComponent("West wall", 10, kExternalWall, r.wall, 7));
-  AddComponent(r.room, MakeComponent("Window", 3, kWindow, r.glazing, 7));
-  AddComponent(r.room, MakeComponent("Partition", 10, kPartition, r.wall, 1));
+  r.Add(kRoof, kHorizontal, 50, r.wall);
+  r.Add(kExternalWall, 7, 10, r.wall);
+  r.Add(kWindow, 7, 3, r.glazing);
+  r.Add(kPartition, 1, 10, r.wall);
   r.Setup();
   WeatherRecord w;
   w.DryBulb = 31;
@@ -50,19 +44,17 @@ TEST(HeatBalance, SolAirTemperaturesOutside) {
 
 TEST(HeatBalance, LongWaveExchangeBetweenSurfacesThatSeeEachOther) {
   Room r;
-  AddComponent(r.room, MakeComponent("Window", 3, kWindow, r.glazing, 5));
-  AddComponent(r.room, MakeComponent("South wall", 12, kExternalWall, r.wall, 5));
-  AddComponent(r.room, MakeComponent("Partition", 10, kPartition, r.wall, 7));
-  AddComponent(r.room, MakeComponent("Slab", 20, kFloorCeiling, r.wall, kHorizontal));
+  r.Add(kWindow, 5, 3, r.glazing);
+  r.Add(kExternalWall, 5, 12, r.wall);
+  r.Add(kPartition, 7, 10, r.wall);
+  r.Add(kFloorCeiling, kHorizontal, 20, r.wall);
   r.Setup();
   ASSERT_EQ(r.state->SurfaceCount, 5);  // no roof: the slab's underside is this room's ceiling
   const double t[5] = {30, 28, 24, 22, 26};
   const double area[5] = {3, 12, 10, 20, 20};
-  r.At(r.C(1).NodeSlot(r.C(1).NodeCount)) = 30;
-  r.At(r.C(2).NodeSlot(r.C(2).NodeCount)) = 28;
-  r.At(r.C(3).NodeSlot(r.C(3).NodeCount)) = 24;
-  r.At(r.C(4).NodeSlot(r.C(4).FirstLayerEnd)) = 22;  // the floor face ends the slab's first layer
-  r.At(r.C(4).NodeSlot(r.C(4).NodeCount)) = 26;
+  for (int c = 1; c <= 3; ++c) r.Node(c, r.C(c).NodeCount) = static_cast<float>(t[c - 1]);
+  r.Node(4, r.C(4).FirstLayerEnd) = 22;  // the floor face ends the slab's first layer
+  r.Node(4, r.C(4).NodeCount) = 26;
   r.state->RoomAirTemp = 25;
   HourConditions hour;
   hour.SpreadRadiantGain = 2;
@@ -104,8 +96,8 @@ TEST(HeatBalance, LongWaveExchangeBetweenSurfacesThatSeeEachOther) {
 
   // With a roof there is no ceiling face: the slab's underside is held at the set temperature.
   Room roofed;
-  AddComponent(roofed.room, MakeComponent("Roof", 20, kRoof, roofed.wall, kHorizontal));
-  AddComponent(roofed.room, MakeComponent("Slab", 20, kFloorCeiling, roofed.wall, kHorizontal));
+  roofed.Add(kRoof, kHorizontal, 20, roofed.wall);
+  roofed.Add(kFloorCeiling, kHorizontal, 20, roofed.wall);
   roofed.Setup();
   EXPECT_EQ(roofed.state->SurfaceCount, 2);
   ASSERT_TRUE(CalQMRT(*roofed.state, hour, status));

@@ -104,9 +104,11 @@ int January(int day, int hour) { return (day - 1) * 24 + hour - 1; }
 
 }  // namespace
 
-TEST(LoadRun, NoGainsAndOutdoorAirAtTheSetPointGiveNoLoad) {
+TEST(LoadRun, NoGainsAndOutdoorAirAtTheSetPointGiveNoLoadAndRoomsPassOnTheirNodes) {
   LoadRun run;
-  run.AddPlainRoom(AddZone(*run.model, "Z"), "Hotel room", kHotelGuestRoom);
+  EnergyZone& zone = AddZone(*run.model, "Z");
+  run.AddPlainRoom(zone, "First", kHotelGuestRoom);
+  run.AddPlainRoom(zone, "Second", kHotelGuestRoom);
   ASSERT_TRUE(run.Run()) << run.status.SimMessage;
   const auto& year = run.loads[1][1];
   ASSERT_EQ(year.size(), 8760u);
@@ -114,8 +116,9 @@ TEST(LoadRun, NoGainsAndOutdoorAirAtTheSetPointGiveNoLoad) {
     EXPECT_LT(std::fabs(h.SensibleLoad), 0.01f);
     EXPECT_LT(std::fabs(h.LatentLoad), 0.01f);
   }
-  EXPECT_LT(year[0].RoomAirTemp, 24.0f);  // the fabric starts at 15 deg C and warms up
+  EXPECT_LT(year[0].RoomAirTemp, 23.0f);  // the fabric starts at 15 deg C and warms up
   EXPECT_NEAR(year.back().RoomAirTemp, 24.0f, 0.01f);
+  EXPECT_NEAR(run.loads[1][2][0].RoomAirTemp, 24.0f, 0.01f);  // from the first room's December
 }
 
 TEST(LoadRun, SteadyConductionAndInfiltrationLoadOfAWarmDay) {
@@ -191,16 +194,6 @@ TEST(LoadRun, OfficesHaveNoLoadOnSundaysAndSaturdayAfternoons) {
   EXPECT_GT(year[January(3, 11)].LatentLoad, 55 * 6 * 0.95f - 1);
 }
 
-TEST(LoadRun, EachRoomStartsFromTheNodeTemperaturesTheRoomBeforeLeft) {
-  LoadRun run;
-  EnergyZone& zone = AddZone(*run.model, "Z");
-  run.AddPlainRoom(zone, "First", kHotelGuestRoom);
-  run.AddPlainRoom(zone, "Second", kHotelGuestRoom);
-  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
-  EXPECT_LT(run.loads[1][1][0].RoomAirTemp, 23);                 // from the initial 15 deg C
-  EXPECT_NEAR(run.loads[1][2][0].RoomAirTemp, 24.0f, 0.01f);  // from the first room's December
-}
-
 TEST(LoadRun, HourlyLoadFileLayoutLogAndNoWorkingFilesLeft) {
   LoadRun run;
   run.SetConstantWeather(29.5f, 0.019f);
@@ -225,75 +218,52 @@ TEST(LoadRun, HourlyLoadFileLayoutLogAndNoWorkingFilesLeft) {
   const auto& log = run.log.lines;
   ASSERT_EQ(log.size(), 3u + 36 + 1);
   EXPECT_EQ(log[0], "Reading " + run.files.EciFile);
-  EXPECT_EQ(log[1], "Reading " + run.files.ConFile);
   EXPECT_EQ(log[2], "Opening " + run.files.WeatherFile + " for weather data input");
-  EXPECT_EQ(log[3], "Modelling Room:1 - Processing Month No.1....");
-  EXPECT_EQ(log[14], "Modelling Room:1 - Processing Month No.12....");
   EXPECT_EQ(log[27], "Modelling Lobby? - Processing Month No.1....");
   EXPECT_EQ(log.back(), "Space Load Calculations Finished!");
   EXPECT_EQ(run.log.progress, 1.0);
-}
-
-TEST(LoadRun, AMissingMaskStopsTheRunAndTheOldLoadFileStays) {
-  LoadRun run;
-  EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
-  room.Component[3].ShadingMaskFile = run.dir.File("GONE.SHM");
-  run.dir.Write(kHourlyLoadFileName, "a good file of an earlier run");
-  EXPECT_FALSE(run.Run());
-  EXPECT_TRUE(run.status.SimError);
-  EXPECT_EQ(run.status.SimMessage, "CalSolGain: Shading mask file: " + run.dir.File("GONE.SHM") + " does not exist!");
-  EXPECT_EQ(run.dir.Read(kHourlyLoadFileName), "a good file of an earlier run");
 }
 
 TEST(LoadRun, AMaskFromAnotherMachineIsFoundInTheProjectFolder) {
   LoadRun run;
   EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
   room.Component[3].ShadingMaskFile = "C:\\Old project\\masks\\South1.SHM";
-  ShadingMaskInput in;
-  in.Orientation = 5;
-  in.W = 2;
-  in.H = 1.5f;
-  in.OP = 1;
-  in.Name = "SOUTH1";  // another letter case, as copied from another file system
+  ShadingMaskInput in{.Orientation = 5, .W = 2, .H = 1.5f, .OP = 1, .Name = "SOUTH1"};  // another letter case
   ShadingMask mask;
   ASSERT_TRUE(GenerateShadingMask(in, mask));
   ASSERT_TRUE(SaveShadingMask(run.dir.Folder(), in, mask));
   EXPECT_TRUE(run.Run()) << run.status.SimMessage;
 }
 
-TEST(LoadRun, FaultsOfTheInputStopTheRunWithAMessage) {
+TEST(LoadRun, FaultsStopTheRunWithAMessageAndTheOldLoadFileStays) {
   const struct {
     std::function<void(LoadRun&)> spoil;
     std::string message;
   } cases[] = {
       {[](LoadRun& r) { r.writeWeather = false; }, "BCLSim: Failed to open weather data file!"},
+      {[](LoadRun& r) { r.model->Zone[1].Room[1].Component[3].ShadingMaskFile = "/gone/GONE.SHM"; },
+       "CalSolGain: Shading mask file: /gone/GONE.SHM does not exist!"},
       {[](LoadRun& r) { r.model->Zone[1].Room[1].Component[2].ConstructionNo = 9; },
        "SetupRoomNodes: Component East wall of room R12 in zone East wing refers to construction 9, which does not "
        "exist!"},
+      {[](LoadRun& r) { r.constructions->Item[r.wall].Layer[2].Thickness = 0; },
+       "SetupRoomNodes: Layer 2 of construction Light wall needs a thickness and a conductivity above 0!"},
       {[](LoadRun& r) { r.model->Zone[1].Room[1].Component[1].ComponentType = 0; },
        "SetupRoomNodes: Component North wall of room R12 in zone East wing has no fabric component type!"},
       {[](LoadRun& r) { r.model->Zone[1].Room[1] = MakeRoom("Empty", kOffice, 0, 3); },  // no surfaces, no volume
        "CalRoomLoad: Room Empty in zone East wing has neither inner surfaces nor air volume!"},
       {[](LoadRun& r) { r.model->Zone[1].Room[1].ComponentCount = 1; },  // a lone wall sees nothing
        "CalQMRT: Zero total internal area found!!"},
+      {[](LoadRun& r) { r.log.cancel = true; }, "BCLSim: The calculation was cancelled."},
   };
   for (const auto& c : cases) {
     LoadRun run;
     run.AddPlainRoom(AddZone(*run.model, "East wing"), "R12", kOffice);
+    run.dir.Write(kHourlyLoadFileName, "a good file of an earlier run");
     c.spoil(run);
     EXPECT_FALSE(run.Run());
     EXPECT_TRUE(run.status.SimError);
     EXPECT_EQ(run.status.SimMessage, c.message);
-    EXPECT_FALSE(std::filesystem::exists(run.dir.File(kHourlyLoadFileName)));
+    EXPECT_EQ(run.dir.Read(kHourlyLoadFileName), "a good file of an earlier run");
   }
-}
-
-TEST(LoadRun, ACancelledRunEndsLikeAnError) {
-  LoadRun run;
-  run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
-  run.log.cancel = true;
-  EXPECT_FALSE(run.Run());
-  EXPECT_TRUE(run.status.SimError);
-  EXPECT_EQ(run.status.SimMessage, "BCLSim: The calculation was cancelled.");
-  EXPECT_FALSE(std::filesystem::exists(run.dir.File(kHourlyLoadFileName)));
 }

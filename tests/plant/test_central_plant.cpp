@@ -84,100 +84,58 @@ OutdoorState Outdoor(float dryBulb, float wetBulb = 26, float w = 0.018f) {
 }  // namespace
 
 TEST(Staging, LastLargeUnitAloneOrUnitsInListOrder) {
-  const std::array<float, 4> big{0, 100, 100, 1000};
-  const auto id = [](float r) { return r; };
-  Staging s = StageUnits(3, big, id, 500);
-  EXPECT_EQ(s.First, 3);
-  EXPECT_EQ(s.Last, 3);
-  s = StageUnits(3, big, id, 0);
-  EXPECT_EQ(s.First, 3);
-  s = StageUnits(3, big, id, 1150);  // 100 + 100 + 1000 first reaches it with all three
-  EXPECT_EQ(s.First, 1);
-  EXPECT_EQ(s.Last, 3);
-  const std::array<float, 4> even{0, 300, 300, 300};
-  s = StageUnits(3, even, id, 500);
-  EXPECT_EQ(s.First, 1);
-  EXPECT_EQ(s.Last, 2);
-  s = StageUnits(3, even, id, 5000);
-  EXPECT_EQ(s.Last, 3);
-  s = StageUnits(0, even, id, 10);
-  EXPECT_GT(s.First, s.Last);
+  const std::array<float, 4> big{0, 100, 100, 1000}, even{0, 300, 300, 300};
+  const struct {
+    const std::array<float, 4>& units;
+    float demand;
+    int first, last;
+  } cases[] = {{big, 500, 3, 3}, {big, 0, 3, 3}, {big, 1150, 1, 3}, {even, 500, 1, 2}, {even, 5000, 1, 3}};
+  for (const auto& c : cases) {
+    const Staging s = StageUnits(3, c.units, [](float r) { return r; }, c.demand);
+    EXPECT_EQ(std::pair(s.First, s.Last), std::pair(c.first, c.last)) << c.demand;
+  }
+  const Staging none = StageUnits(0, even, [](float r) { return r; }, 10);
+  EXPECT_GT(none.First, none.Last);
 }
 
 TEST(PlantChecks, EachShortcomingHasItsMessage) {
   struct Case {
-    const char* message;
+    PlantInput (*base)();
     void (*spoil)(PlantInput&);
+    const char* message;
   };
   const Case cases[] = {
-      {"SimPrep: No Chillers?", [](PlantInput& p) { p.ChillerCount = 0; }},
-      {"SimPrep: Chr Rated Cap. <= 0 for Chr#2", [](PlantInput& p) { p.Chiller[2].RatedCapacity = 0; }},
-      {"SimPrep: Total CWF of Chrs Insufficient for HR?", [](PlantInput& p) { p.Chiller[1].CwFlow = 20; }},
-      {"SimPrep: No Secondary Loop Chilled Water Pumps?", [](PlantInput& p) { p.SlpCount = 0; }},
-      {"SimPrep: Total SLP Flow < Total Chr ChW Flow!", [](PlantInput& p) { p.Slp[2].RatedFlow = 40; }},
-      {"SimPrep: SLP Rated Flow <= 0 for SLP#1", [](PlantInput& p) { p.Slp[1].RatedFlow = 0; }},
-      {"SimPrep: No Condenser Water Pumps?", [](PlantInput& p) { p.CwpCount = 0; }},
-      {"SimPrep: Total CWP Flow Insufficient for HR?", [](PlantInput& p) { p.Cwp[2].Flow = 30; }},
-      {"SimPrep: No Cooling Towers?", [](PlantInput& p) { p.TowerCount = 0; }},
-      {"SimPrep: Total HR Cap. of Ctrs Insufficient?", [](PlantInput& p) { p.Tower[2].Capacity = 1000; }},
-      {"SimPrep: Total CWF of Ctrs Insufficient for HR?", [](PlantInput& p) { p.Tower[2].WaterFlow = 50; }},
-      {"SimPrep: Ctr Water Flow <= 0 for Ctr#1", [](PlantInput& p) { p.Tower[1].WaterFlow = 0; }},
-      {"SimPrep: FAU FA Flow <= 0 for FAU#1", [](PlantInput& p) { p.FauCount = 1; }},
+      {TowerPlant, [](PlantInput& p) { p.ChillerCount = 0; }, "SimPrep: No Chillers?"},
+      {TowerPlant, [](PlantInput& p) { p.Chiller[2].RatedCapacity = 0; }, "SimPrep: Chr Rated Cap. <= 0 for Chr#2"},
+      {TowerPlant, [](PlantInput& p) { p.Chiller[1].CwFlow = 20; }, "SimPrep: Total CWF of Chrs Insufficient for HR?"},
+      {TowerPlant, [](PlantInput& p) { p.SlpCount = 0; }, "SimPrep: No Secondary Loop Chilled Water Pumps?"},
+      {TowerPlant, [](PlantInput& p) { p.Slp[2].RatedFlow = 40; }, "SimPrep: Total SLP Flow < Total Chr ChW Flow!"},
+      {TowerPlant, [](PlantInput& p) { p.Slp[1].RatedFlow = 0; }, "SimPrep: SLP Rated Flow <= 0 for SLP#1"},
+      {TowerPlant, [](PlantInput& p) { p.CwpCount = 0; }, "SimPrep: No Condenser Water Pumps?"},
+      {TowerPlant, [](PlantInput& p) { p.Cwp[2].Flow = 30; }, "SimPrep: Total CWP Flow Insufficient for HR?"},
+      {TowerPlant, [](PlantInput& p) { p.TowerCount = 0; }, "SimPrep: No Cooling Towers?"},
+      {TowerPlant, [](PlantInput& p) { p.Tower[2].Capacity = 1000; }, "SimPrep: Total HR Cap. of Ctrs Insufficient?"},
+      {TowerPlant, [](PlantInput& p) { p.Tower[2].WaterFlow = 50; }, "SimPrep: Total CWF of Ctrs Insufficient for HR?"},
+      {TowerPlant, [](PlantInput& p) { p.Tower[1].WaterFlow = 0; }, "SimPrep: Ctr Water Flow <= 0 for Ctr#1"},
+      {TowerPlant, [](PlantInput& p) { p.FauCount = 1; }, "SimPrep: FAU FA Flow <= 0 for FAU#1"},
+      {IndirectSeawaterPlant, [](PlantInput& p) { p.SwpCount = 0; }, "SimPrep: No Seawater Pumps?"},
+      {IndirectSeawaterPlant, [](PlantInput& p) { p.Swp[1].RatedFlow = 50; },
+       "SimPrep: Total SWP Flow Insufficient for HR?"},
+      {IndirectSeawaterPlant, [](PlantInput& p) { p.DesignTemp3 = 30, p.DesignTemp4 = 35; },  // cold end 0
+       "SimPrep: Problems with condenser water temperatures!"},
+      {IndirectSeawaterPlant,  // cold end -1, hot end +3: no log mean difference
+       [](PlantInput& p) { p.DesignTemp3 = 31, p.DesignTemp4 = 32, p.Swp[1].RatedFlow = 1000; },
+       "SimPrep: Problems with condenser water temperatures!"},
+      {AirCooledPlant,  // where the air-cooled reciprocating curve is negative
+       [](PlantInput& p) { p.Chiller[2].Type = kReciprocating, p.DesignTemp1 = -80; }, "SimPrep: Chr DWR <= 0 for Chr#2"},
   };
   for (const Case& c : cases) {
-    PlantInput p = TowerPlant();
+    PlantInput p = c.base();
     c.spoil(p);
     Checked checked(p);
     EXPECT_FALSE(checked.ok) << c.message;
     EXPECT_EQ(checked.status.SimMessage, c.message);
   }
-  PlantInput good = TowerPlant();
-  Checked checked(good);
-  EXPECT_TRUE(checked.ok) << checked.status.SimMessage;
-  EXPECT_FLOAT_EQ(good.Chiller[0].RatedCapacity, 2000.0f);
-  EXPECT_FLOAT_EQ(good.Slp[0].RatedFlow, 96.0f);
-}
-
-TEST(PlantChecks, SeawaterPlantsAndHeatExchangerTemperatures) {
-  PlantInput p = IndirectSeawaterPlant();
-  {
-    Checked ok(p);
-    ASSERT_TRUE(ok.ok) << ok.status.SimMessage;
-    EXPECT_FLOAT_EQ(ok.run.SeawaterFlowRatio, p.Swp[1].RatedFlow / (2 * 57.2f));
-    // Both ends 3 K: conductance = (power + capacity) / 3.
-    EXPECT_NEAR(ok.run.HXConductance[1], 1200.0f / 3.0f, 0.01f);
-  }
-  p.SwpCount = 0;
-  EXPECT_EQ(Checked(p).status.SimMessage, "SimPrep: No Seawater Pumps?");
-  p = IndirectSeawaterPlant();
-  p.Swp[1].RatedFlow = 50;
-  EXPECT_EQ(Checked(p).status.SimMessage, "SimPrep: Total SWP Flow Insufficient for HR?");
-  p = IndirectSeawaterPlant();
-  p.DesignTemp3 = 30;  // cold end 0
-  p.DesignTemp4 = 35;
-  EXPECT_EQ(Checked(p).status.SimMessage, "SimPrep: Problems with condenser water temperatures!");
-  p = IndirectSeawaterPlant();
-  p.DesignTemp3 = 31;  // cold end -1, hot end +3: no log mean difference
-  p.DesignTemp4 = 32;
-  p.Swp[1].RatedFlow = 1000;
-  EXPECT_EQ(Checked(p).status.SimMessage, "SimPrep: Problems with condenser water temperatures!");
-}
-
-TEST(PlantChecks, ChillerFactorsMakeRatedPowerAtDesign) {
-  PlantInput p = TowerPlant();
-  Checked c(p);
-  ASSERT_TRUE(c.ok);
-  for (int i = 1; i <= 2; ++i) {
-    EXPECT_NEAR(c.run.ChillerFactor[i] * ChillerPowerRatio(c.run.Curves, kCentrifugal, 1, 30, 1), 1.0f, 1e-6f);
-  }
-  // At the reference wet-bulb and design range the towers give the design temperature.
-  EXPECT_NEAR(TowerLeavingTemp(c.run.Curves, 28, 5, c.run.TowerOffset), 30.0f, 1e-4f);
-
-  PlantInput bad = AirCooledPlant();
-  bad.Chiller[2].Type = kReciprocating;
-  bad.DesignTemp1 = -80;  // where the air-cooled reciprocating curve is negative
-  Checked b(bad);
-  EXPECT_EQ(b.status.SimMessage, "SimPrep: Chr DWR <= 0 for Chr#2");
 }
 
 TEST(CentralPlant, AirCooledPlantUsesOutdoorAirAndIgnoresWaterSide) {
@@ -194,17 +152,12 @@ TEST(CentralPlant, AirCooledPlantUsesOutdoorAirAndIgnoresWaterSide) {
   const float ratio = ChillerPowerRatio(c.run.Curves, kCentrifugal, kAirCooledCondenser, 33, 0.5f);
   EXPECT_NEAR(power.Chillers, c.run.ChillerFactor[3] * 250 * ratio, 1e-3f);
   EXPECT_FLOAT_EQ(power.Plps, 12.0f);
-}
 
-TEST(CentralPlant, NoLoadRunsTheLastChillerAtZeroPartLoad) {
-  PlantInput p = AirCooledPlant();
-  Checked c(p);
-  PlantHourPower power;
+  // No load: the last chiller runs at part load 0.
   ASSERT_TRUE(CPCSIM(c.run, p, 0, 0, Outdoor(30), 25, power, c.status));
-  EXPECT_NEAR(power.Chillers,
-              c.run.ChillerFactor[3] * 250 * EvalBiquadratic(c.run.Curves.ChillerPower[0][kCentrifugal], 0, 30), 1e-4);
-  EXPECT_GT(power.Chillers, 0.0f);
-  EXPECT_FLOAT_EQ(power.Plps, 12.0f);
+  const float idle = EvalBiquadratic(c.run.Curves.ChillerPower[0][kCentrifugal], 0, 30);
+  EXPECT_GT(idle, 0.0f);
+  EXPECT_NEAR(power.Chillers, c.run.ChillerFactor[3] * 250 * idle, 1e-4);
 }
 
 TEST(CentralPlant, DemandAboveAllRatingsRunsEverythingAtRatedPower) {
@@ -246,12 +199,6 @@ TEST(CentralPlant, IndirectSeawaterAtDesignAndDirectSeawater) {
   EXPECT_NEAR(power.CondenserTemp, 30.0f, 0.15f);
   EXPECT_NEAR(power.Chillers, 400.0f, 3.0f);
   EXPECT_FLOAT_EQ(power.Swps, 30.0f);  // seawater flow at its rating
-  // With balanced flows both exchanger ends are equal at every load; the
-  // condenser still follows the heat it rejects.
-  PlantHourPower half;
-  ASSERT_TRUE(CPCSIM(c.run, p, 500, 0, Outdoor(33), 27, half, c.status));  // one chiller at half load
-  EXPECT_LT(half.CondenserTemp, power.CondenserTemp - 1);
-  EXPECT_GT(half.CondenserTemp, 27.0f);
 
   p.PlantType = kDirectSeawater;
   p.CwpCount = 0;
@@ -267,11 +214,9 @@ TEST(CentralPlant, IndirectSeawaterAtDesignAndDirectSeawater) {
 }
 
 TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
-  EnergyZone zone;
-  zone.IdenticalZones = 1;
-  zone.RoomCount = 1;
-  zone.Room[1] = kelca::testing::MakeRoom("Open office", kOffice);
-  zone.Room[1].IdenticalRooms = 2;
+  auto model = std::make_unique<EnergyModel>();
+  EnergyZone& zone = kelca::testing::AddZone(*model, "Z");
+  kelca::testing::AddRoom(zone, kelca::testing::MakeRoom("Open office", kOffice)).IdenticalRooms = 2;
   AirSideZone air;
   air.AcSystemType = kVavVariableSpeed;
   air.DesignSensibleLoad = {20, 10};
@@ -282,12 +227,9 @@ TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
   PlantInput plant;
   plant.ChillerCount = 1;
   plant.Chiller[1] = ChillerUnit{0, 100, 20, 5, 0};
-  EnergyModel model;
-  model.ZoneCount = 1;
-  model.Zone[1] = zone;
   PlantRunConstants run;
   SimStatus status;
-  ASSERT_TRUE(SimPrep(model, plant, run, status));
+  ASSERT_TRUE(SimPrep(*model, plant, run, status));
 
   ZoneRoomLoads loads{};
   loads[1] = {1.0f, -0.5f};  // 10 % of the design sensible load, negative latent
@@ -297,51 +239,13 @@ TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
   EXPECT_NEAR(r.Sensible, 2 * 3.0f * 1.05f, 1e-5f);
   EXPECT_FLOAT_EQ(r.Latent, 0.0f);
   EXPECT_NEAR(r.ReturnTemp, 24.0f, 1e-5f);
-  EXPECT_LT(r.FanPower, 4 * 0.5f);
   EXPECT_GT(r.FanPower, 0.0f);
+  EXPECT_LT(r.FanPower, 4 * 0.5f);
 
   loads[1] = {8.0f, 1.0f};  // 80 %: the load as it is
   ASSERT_TRUE(ZoneAirSide(run, 1, zone, air, loads, Outdoor(30), r, status));
   EXPECT_NEAR(r.AirFlow, 1.6f, 1e-5f);
   EXPECT_NEAR(r.CoilLoad, 16 * 1.05f + 2, 1e-4f);
-}
-
-TEST(AirSide, FreshAirLoadsAndZoneWithoutSupplyAir) {
-  EnergyModel model;
-  EnergyZone& zone = kelca::testing::AddZone(model, "Z", 3);
-  kelca::testing::AddRoom(zone, kelca::testing::MakeRoom("A", kOffice));  // 5 people x 8 l/s: 0.04 m3/s
-  kelca::testing::AddRoom(zone, kelca::testing::MakeRoom("B", kOffice));
-  zone.Room[2].RoomTemp = 26;
-  AirSideZone air;
-  air.AcSystemType = 0;  // no supply air at all
-  air.FreshAirType = kLocalOutdoorAir;
-  PlantInput plant;
-  plant.ChillerCount = 1;
-  plant.Chiller[1] = ChillerUnit{0, 100, 20, 5, 0};
-  PlantRunConstants run;
-  SimStatus status;
-  ASSERT_TRUE(SimPrep(model, plant, run, status));
-  EXPECT_NEAR(run.Room[1][0].FreshAir, 0.08f, 1e-6f);
-  EXPECT_NEAR(run.BuildingFreshAir, 0.24f, 1e-6f);
-
-  ZoneRoomLoads loads{};
-  const OutdoorState out = Outdoor(32, 27, 0.02f);
-  ZoneAirSideResult r;
-  ASSERT_TRUE(ZoneAirSide(run, 1, zone, air, loads, out, r, status));
-  // Return state: the rooms' design states (no air flow to weight them by).
-  EXPECT_NEAR(r.ReturnTemp, 25.0f, 1e-5f);
-  const float h = (run.Room[1][1].Enthalpy + run.Room[1][2].Enthalpy) / 2;
-  EXPECT_NEAR(r.ReturnEnthalpy, h, 1e-4f);
-  const float total = 1.2f * 0.08f * (out.Enthalpy - h);
-  const float sensible = 1.224f * 0.08f * (32 - 25);
-  EXPECT_NEAR(r.Sensible, sensible * 1.05f, 1e-4f);
-  EXPECT_NEAR(r.Latent, total - sensible, 1e-4f);
-  EXPECT_FLOAT_EQ(r.FanPower, 0.0f);
-
-  // Central pretreated air at 16 deg C cools the zone: no room load, no coil load.
-  air.FreshAirType = kCentralPretreated;
-  ASSERT_TRUE(ZoneAirSide(run, 1, zone, air, loads, out, r, status));
-  EXPECT_FLOAT_EQ(r.CoilLoad, 0.0f);
 }
 
 TEST(AirSide, FreshAirUnitsShareTheDemandAndIdleBelowSixteenDegrees) {
@@ -355,8 +259,7 @@ TEST(AirSide, FreshAirUnitsShareTheDemandAndIdleBelowSixteenDegrees) {
   FreshAirUnitsResult r;
   ASSERT_TRUE(FreshAirUnits(run, plant, 1.5f, Outdoor(15), r, status));
   EXPECT_FLOAT_EQ(r.FanPower, 5.0f);
-  EXPECT_FLOAT_EQ(r.CoilLoad, 0.0f);
-  EXPECT_FLOAT_EQ(r.ChwFlow, 0.0f);
+  EXPECT_FLOAT_EQ(r.CoilLoad + r.ChwFlow, 0.0f);
 
   const OutdoorState hot = Outdoor(32, 27, 0.02f);
   ASSERT_TRUE(FreshAirUnits(run, plant, 1.5f, hot, r, status));

@@ -54,39 +54,25 @@ void ExpectRewritesSame(const TempFolder& dir, const std::string& name) {
 
 }  // namespace
 
-TEST(PlantFile, RoundTripKeepsEveryStoredField) {
+TEST(PlantFile, RoundTripKeepsEveryStoredFieldAndAnAirCooledPlantStillWritesEmptyLists) {
   TempFolder dir;
-  const PlantInput written = WaterCooledPlant();
-  ASSERT_TRUE(WritePlantFile(dir.File("P.WSS"), "Tower A", written));
+  ASSERT_TRUE(WritePlantFile(dir.File("P.WSS"), "Tower A", WaterCooledPlant()));
   ExpectRewritesSame(dir, "P.WSS");
   PlantInput read;
   read.AdditionalHvac.System[1].AnnualEnergy = 123;  // computed results survive a reload
   ASSERT_TRUE(ReadPlantFile(dir.File("P.WSS"), read));
-  EXPECT_EQ(read.Chiller[3].CwFlow, written.Chiller[3].CwFlow);
-  EXPECT_EQ(read.Swp[2].Type, 0);
   EXPECT_EQ(read.AdditionalHvac.System[1].Name, "Car park 'exhaust' fans");
   EXPECT_EQ(read.AdditionalHvac.System[1].AnnualEnergy, 123.0f);
-
   const std::string text = dir.Read("P.WSS");
-  EXPECT_EQ(text.rfind("\"Central Plant Data for Project: Tower A\"\r\n4\r\n2\r\n7,19\r\n30.5,35.5,28.25,33\r\n3\r\n", 0),
-            0u)
-      << text;
+  EXPECT_TRUE(text.starts_with("\"Central Plant Data for Project: Tower A\"\r\n4\r\n2\r\n7,19\r\n30.5,35.5,28.25,33\r\n3\r\n"));
   EXPECT_NE(text.find("30,4000,0.8\r\n\"Toilet exhaust\"\r\n5.5,3000,1\r\n"), std::string::npos) << text;
-}
 
-TEST(PlantFile, AirCooledPlantStillWritesEmptyLists) {
-  TempFolder dir;
   PlantInput p;
   p.ChillerCount = 1;
   p.Chiller[1] = {kScrew, 500, 150, 24, 0};
-  p.PlpCount = 1;
-  p.Plp[1] = {24, 150, 5};
   ASSERT_TRUE(WritePlantFile(dir.File("A.WSS"), "Tower A", p));
-  const std::string text = dir.Read("A.WSS");
-  // header, types, hours, temperatures, chillers (2), PLPs (2), then SLP, CWP,
-  // SWP, tower, additional HVAC and FAU counts of 0.
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 15);
-  EXPECT_EQ(text.substr(text.size() - 20), "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+  // header, types, hours, temperatures, one chiller, then PLP, SLP, CWP, SWP, tower, additional HVAC and FAU counts of 0.
+  EXPECT_TRUE(dir.Read("A.WSS").ends_with(",500,150,24,0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
   ExpectRewritesSame(dir, "A.WSS");
 }
 
@@ -124,14 +110,11 @@ TEST(PlantFile, RefusesOutOfBoundsCountsAndCodesNamingTheFile) {
   EXPECT_FALSE(ReadPlantFile(dir.File("Missing.WSS"), plant));
 }
 
-TEST(NonACFile, EmptyFileIsHeaderAndFiveZeros) {
+TEST(NonACFile, EmptyFileIsHeaderAndFiveZerosAndEveryFieldRoundTrips) {
   TempFolder dir;
   ASSERT_TRUE(WriteNonACFile(dir.File("E.NAC"), "Tower A", NonACServices{}));
   EXPECT_EQ(dir.Read("E.NAC"), "\"Non-AC Services Data for Project: Tower A\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
-}
 
-TEST(NonACFile, RoundTripAndRefusals) {
-  TempFolder dir;
   NonACServices s;
   s.Electric[kFireServices].Count = 1;
   s.Electric[kFireServices].System[1] = {"Sprinkler pumps", 22, 50, 1, 0};
@@ -142,32 +125,21 @@ TEST(NonACFile, RoundTripAndRefusals) {
   s.TownGas.System[1] = {"Kitchen", 3, 120, 0.55f, 2500, 0.4f, 0};
   s.TownGas.System[2] = {"Water heater", 4, 60, 0.8f, 1000, 0.5f, 0};
   ASSERT_TRUE(WriteNonACFile(dir.File("S.NAC"), "P", s));
-  EXPECT_NE(dir.Read("S.NAC").find("\r\n\"Kitchen\"\r\n3,120,0.55,2500,0.4\r\n"), std::string::npos);
-
+  const std::string text = dir.Read("S.NAC");
+  EXPECT_NE(text.find("\r\n\"Kitchen\"\r\n3,120,0.55,2500,0.4\r\n"), std::string::npos);
   NonACServices r;
   ASSERT_TRUE(ReadNonACFile(dir.File("S.NAC"), r));
-  EXPECT_EQ(r.Electric[kAdditionalLighting].Count, 0);
-  ASSERT_EQ(r.Electric[kLiftsEscalators].Count, 2);
-  EXPECT_EQ(r.Electric[kLiftsEscalators].System[2].Name, "Escalators");
-  EXPECT_EQ(r.Electric[kLiftsEscalators].System[2].LoadFactor, 0.6f);
-  EXPECT_EQ(r.Electric[kFireServices].System[1].AnnualHours, 50.0f);
-  ASSERT_EQ(r.TownGas.Count, 2);
-  EXPECT_EQ(r.TownGas.System[2].SubSystemOf, 4);
-  EXPECT_EQ(r.TownGas.System[1].Efficiency, 0.55f);
-  EXPECT_EQ(r.TownGas.System[2].LoadFactor, 0.5f);
+  ASSERT_TRUE(WriteNonACFile(dir.File("S.NAC"), "P", r));
+  EXPECT_EQ(dir.Read("S.NAC"), text);  // every field was read back into its own place
 
-  std::string bad = dir.Read("S.NAC");
+  std::string bad = text;
   bad.replace(bad.find("3,120"), 5, "7,120");
   dir.Write("Bad.NAC", bad);
-  Status st = ReadNonACFile(dir.File("Bad.NAC"), r);
-  EXPECT_FALSE(st);
-  EXPECT_NE(st.message.find("Bad.NAC"), std::string::npos);
+  EXPECT_NE(ReadNonACFile(dir.File("Bad.NAC"), r).message.find("Bad.NAC"), std::string::npos);
   EXPECT_EQ(r.TownGas.System[1].SubSystemOf, 3);
-
   dir.Write("Many.NAC", "\"h\"\r\n0\r\n12\r\n");
-  st = ReadNonACFile(dir.File("Many.NAC"), r);
-  EXPECT_FALSE(st);
-  EXPECT_NE(st.message.find("number of fire services systems 12"), std::string::npos) << st.message;
+  EXPECT_NE(ReadNonACFile(dir.File("Many.NAC"), r).message.find("number of fire services systems 12"),
+            std::string::npos);
 }
 
 TEST(NonACFile, TownGasUseByServicesPortion) {

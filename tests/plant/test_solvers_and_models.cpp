@@ -35,13 +35,6 @@ double PolyAt(const Polynomial& p, double x) { return p.C[0] + p.C[1] * x + p.C[
 
 }  // namespace
 
-TEST(Solvers, PolynomialValueAndSlope) {
-  const Polynomial p = Poly({1, -3, 0, 2});  // 1 - 3x + 2x^3
-  EXPECT_FLOAT_EQ(EvalPoly(p, 2.0f), 11.0f);
-  EXPECT_FLOAT_EQ(EvalPolyDeriv(p, 2.0f), 21.0f);
-  EXPECT_FLOAT_EQ(EvalPoly(Poly({4}), 7.0f), 4.0f);
-}
-
 TEST(Solvers, NewtonFindsRootAndReportsFailuresWordForWord) {
   SimStatus ok;
   float x = 0;
@@ -89,20 +82,9 @@ TEST(Solvers, BiquadraticInverseTakesLargerRootAndReportsFailures) {
 }
 
 TEST(EquipmentModels, SeawaterTemperatureTellingValues) {
-  EXPECT_NEAR(SeawaterTemp(1), 20.46f, 0.005f);
-  EXPECT_NEAR(SeawaterTemp(32), 16.48f, 0.005f);
-  EXPECT_NEAR(SeawaterTemp(182), 27.43f, 0.005f);
-  EXPECT_NEAR(SeawaterTemp(213), 27.57f, 0.005f);
-  EXPECT_NEAR(SeawaterTemp(365), 19.59f, 0.005f);
-}
-
-TEST(EquipmentModels, AirStreamLoads) {
-  // 2 m3/s cooled from 30 deg C / 70 kJ/kg to 16 deg C / 43.6 kJ/kg.
-  const AirStreamLoads l = AirLoads(16.0f, 43.6f, 30.0f, 70.0f, 2.0f);
-  EXPECT_NEAR(l.Total, 1.2f * 2 * 26.4f, 1e-3f);
-  EXPECT_NEAR(l.Sensible, 1.224f * 2 * 14, 1e-3f);
-  EXPECT_NEAR(l.Latent, l.Total - l.Sensible, 1e-4f);
-  EXPECT_FLOAT_EQ(AirLoads(20, 40, 20, 40, 5).Total, 0.0f);
+  for (const auto& [day, t] : {std::pair{1, 20.46f}, {32, 16.48f}, {182, 27.43f}, {213, 27.57f}, {365, 19.59f}}) {
+    EXPECT_NEAR(SeawaterTemp(day), t, 0.005f) << day;
+  }
 }
 
 TEST(EquipmentModels, PumpsAtOrAboveRatedFlowDrawRatedPower) {
@@ -139,19 +121,15 @@ TEST(EquipmentModels, PartFlowPumpsFollowTheirCurvesAndAffinityLaws) {
   const double n = AffinitySpeed(k.PumpHeadVariableSpeed, 0.6, head);
   EXPECT_NEAR(vs.PowerRatio, n * n * n * PolyAt(k.PumpPower, 0.6 / n), 1e-4);
   EXPECT_LT(vs.PowerRatio, throttled.PowerRatio);
-  EXPECT_FALSE(s.SimError);
-}
 
-TEST(EquipmentModels, VariableSpeedPumpWithoutFlowHoldsHeadAtLowSpeed) {
-  const PlantCurves k = InitCoefficients();
-  SimStatus s;
+  // Without flow the variable-speed pump holds the system head at low speed: finite, near a trickle's power.
   PumpPoint still, trickle;
   ASSERT_TRUE(PmpWCal(k, 2, 0.0f, 0.0f, still, s));
   ASSERT_TRUE(PmpWCal(k, 2, 0.001f, 0.0f, trickle, s));
-  EXPECT_TRUE(std::isfinite(still.PowerRatio));
   EXPECT_GT(still.PowerRatio, 0.0f);
   EXPECT_NEAR(still.PowerRatio, trickle.PowerRatio, 2e-3f);
   EXPECT_FLOAT_EQ(still.HeadRatio, 0.5f);
+  EXPECT_FALSE(s.SimError);
 }
 
 TEST(EquipmentModels, ChillerPowerRatioAboveFullLoadIsOne) {
@@ -165,21 +143,16 @@ TEST(EquipmentModels, ChillerPowerRatioAboveFullLoadIsOne) {
       EXPECT_LT(ChillerPowerRatio(k, type, kind, 30.0f, 0.3f), ChillerPowerRatio(k, type, kind, 30.0f, 1.0f));
     }
   }
-  EXPECT_FLOAT_EQ(ChillerPowerRatio(k, 2, 1, 29.0f, 1.0f), EvalBiquadratic(k.ChillerPower[1][2], 1.0f, 29.0f));
 }
 
 TEST(EquipmentModels, FanPowerByControlCode) {
   const PlantCurves k = InitCoefficients();
   SimStatus s;
   FanCoilPoint p;
-  ASSERT_TRUE(ASSFWCF(k, 0, 10, 2, 5, 1, 1, p, s));
-  EXPECT_FLOAT_EQ(p.FanPowerRatio, 0.0f);
-  ASSERT_TRUE(ASSFWCF(k, 1, 10, 2, 5, 1, 1, p, s));
-  EXPECT_FLOAT_EQ(p.FanPowerRatio, 1.0f);
-  // Variable fans at design flow (or above) are not solved: full power.
-  for (int code : {2, 3}) {
-    ASSERT_TRUE(ASSFWCF(k, code, 10, 2, 5, 1, 2, p, s));
-    EXPECT_FLOAT_EQ(p.FanPowerRatio, 1.0f);
+  // No fan, a constant fan, and variable fans at design flow (not solved): power ratio 0, 1, 1, 1.
+  for (int code : {0, 1, 2, 3}) {
+    ASSERT_TRUE(ASSFWCF(k, code, 10, 2, 5, 1, code < 2 ? 1 : 2, p, s));
+    EXPECT_FLOAT_EQ(p.FanPowerRatio, code == 0 ? 0.0f : 1.0f) << code;
   }
 
   // Inlet guide vanes at half flow: the vane setting meets the system pressure.
@@ -203,8 +176,6 @@ TEST(EquipmentModels, CoilChilledWaterFlowRatio) {
   const PlantCurves k = InitCoefficients();
   SimStatus s;
   FanCoilPoint p;
-  ASSERT_TRUE(ASSFWCF(k, 1, 10, 2, 0, 0, 2, p, s));
-  EXPECT_FLOAT_EQ(p.ChwFlowRatio, 0.0266174f);
   ASSERT_TRUE(ASSFWCF(k, 1, 10, 2, 4, 1, 2, p, s));
   EXPECT_NEAR(p.ChwFlowRatio, PolyAt(k.CoilChwFlow, 0.5), 1e-6);
   ASSERT_TRUE(ASSFWCF(k, 1, 10, 2, 9, 3, 2, p, s));

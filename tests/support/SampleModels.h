@@ -1,10 +1,14 @@
 #pragma once
 // Small energy models and constructions shared by the energy tests.
+#include <memory>
 #include <string>
 
 #include "energy/AirSideData.h"
+#include "energy/Calendar.h"
 #include "energy/ConstructionTable.h"
 #include "energy/EnergyModel.h"
+#include "energy/HourlyLoadFile.h"
+#include "energy/RoomNodes.h"
 
 namespace kelca::testing {
 
@@ -56,5 +60,60 @@ inline EnergyZone& AddZone(EnergyModel& model, const std::string& name, float id
 }
 
 inline EnergyRoom& AddRoom(EnergyZone& zone, const EnergyRoom& room) { return zone.Room[++zone.RoomCount] = room; }
+
+// One room on constructions of its own, its nodes set up by Setup: for the tests
+// of one room's physics.
+struct NodeRoom {
+  std::unique_ptr<ConstructionTable> table = std::make_unique<ConstructionTable>();
+  std::unique_ptr<RoomState> state = std::make_unique<RoomState>();
+  EnergyRoom room = MakeRoom("Room", kOffice);
+
+  // A new construction: opaque ones absorb 0.6 of the sun outside and 0.5 inside, glazing 0.1 and 0.7.
+  int Construction(std::initializer_list<ConstructionLayer> layers, bool glazing = false) {
+    return AddConstruction(*table, "C" + std::to_string(table->ConstructionCount + 1), glazing ? 1 : 0,
+                           glazing ? 0.1f : 0.6f, glazing ? 0.7f : 0.5f, layers);
+  }
+  void Add(int type, int orientation, float area, int constructionNo) {
+    AddComponent(room, MakeComponent("C" + std::to_string(room.ComponentCount + 1), area, type, constructionNo,
+                                     orientation));
+  }
+  bool Setup(SimStatus& status) { return SetupRoomNodes(room, "Zone", AirSideZone{}, 1, *table, *state, status); }
+
+  float& At(int slot) { return state->CurrentTemps()[slot]; }
+  const RoomComponent& C(int c) const { return state->Component[c]; }
+  float& Node(int c, int k) { return At(C(c).NodeSlot(k)); }
+  void SetBoundaries(int c, float outside, float inside) {
+    At(C(c).OutsideSlot()) = outside;
+    At(C(c).InsideSlot()) = inside;
+  }
+};
+
+// The outdoor air of an hourly load record.
+struct LoadHourWeather {
+  float DryBulb = 14, WetBulb = 12, HumidityRatio = 0.008f;
+};
+
+// An hourly load file of the model for the year from 1 January (or its first
+// `hours` hours) in which every room has the same load at the same outdoor air.
+inline Status WriteConstantLoads(const std::string& path, const EnergyModel& model, RoomHourLoad load,
+                                 LoadHourWeather w = {}, int hours = kHoursPerYear) {
+  HourlyLoadWriter out(4);
+  HourlyLoadRecord rec;
+  rec.DryBulb = w.DryBulb;
+  rec.WetBulb = w.WetBulb;
+  rec.HumidityRatio = w.HumidityRatio;
+  rec.ZoneCount = model.ZoneCount;
+  for (int z = 1; z <= model.ZoneCount; ++z) {
+    rec.RoomCount[z] = model.Zone[z].RoomCount;
+    for (int r = 1; r <= rec.RoomCount[z]; ++r) rec.Room[z][r] = load;
+  }
+  int written = 0;
+  for (rec.Month = 1; rec.Month <= 12; ++rec.Month) {
+    for (rec.Day = 1; rec.Day <= kDaysInMonth[rec.Month - 1]; ++rec.Day) {
+      for (rec.Hour = 1; rec.Hour <= kHoursPerDay && written < hours; ++rec.Hour, ++written) out.AddHour(rec);
+    }
+  }
+  return out.Save(path);
+}
 
 }  // namespace kelca::testing

@@ -1,12 +1,24 @@
 #pragma once
 // Helpers of the screen tests: controls found by objectName, choices made as
-// the user makes them, and work done inside a modal screen while it is open.
+// the user makes them, work done inside a modal screen while it is open, and
+// the workspace, prompts and folder every screen test owns.
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 #include <functional>
+#include <memory>
+
+#include "app/ScriptedPrompts.h"
+#include "app/Workspace.h"
+#include "support/DbFiles.h"
+#include "support/TempFolder.h"
+#include "ui/StatusPanelView.h"
+#include "ui/frmMain.h"
 
 namespace kelca::testing {
 
@@ -21,6 +33,10 @@ T* Find(QObject* screen, const QString& name) {
 template <class T>
 T* FindAt(QObject* screen, const char* name, int index) {
   return Find<T>(screen, QString("%1_%2").arg(name).arg(index));
+}
+
+inline void Click(QObject* screen, const char* name) {
+  QTest::mouseClick(Find<QAbstractButton>(screen, name), Qt::LeftButton);
 }
 
 // Picks an entry of a combo box as a user does (which emits activated).
@@ -61,5 +77,49 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inside) {
   });
   poll->start(10);
 }
+
+// What every screen test owns: a temporary folder, a workspace with the default
+// parameters and scripted prompts.
+struct ScreenFixture {
+  ScreenFixture() {
+    kelca::SetDefaultParameters(ws->Params);
+    ws->CurrentFolder = tmp.Folder();
+  }
+  // A project "OFFICE.PRJ" in the temporary folder.
+  void OpenProject() {
+    ws->Project.ProjFileName = "OFFICE.PRJ";
+    ws->Project.ProjDir = tmp.Folder();
+  }
+
+  TempFolder tmp;
+  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
+  kelca::ScriptedPrompts prompts;
+};
+
+// The main window, shown and started up over a settings folder of its own; with
+// a database, one of no materials is remembered there and loads at start-up.
+struct MainWindowFixture : ScreenFixture {
+  explicit MainWindowFixture(bool withDatabase = false) {
+    std::filesystem::create_directories(tmp.File("config"));
+    if (withDatabase) {
+      std::filesystem::create_directories(tmp.File("db/Ch2"));
+      const std::string text = MaterialFileText({{}, {}, {}});
+      tmp.Write("db/MATLCIA.IDB", text);
+      tmp.Write("db/MATLCIA.ILF", text);
+      tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + tmp.File("db/") + "\"\r\n");
+    }
+    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
+    window->show();
+    window->Startup();
+  }
+  template <class T>
+  T* Find(const char* name) const {
+    return kelca::testing::Find<T>(window.get(), name);
+  }
+  QAction* Menu(const char* name) const { return Find<QAction>(name); }
+  QStringList StatusLines() const { return Find<StatusPanelView>("PicMain")->VisibleLines(); }
+
+  std::unique_ptr<frmMain> window;
+};
 
 }  // namespace kelca::testing

@@ -7,44 +7,20 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ScriptedPrompts.h"
-#include "support/DbFiles.h"
-#include "support/TempFolder.h"
 #include "ui/ProgressRun.h"
 #include "ui/ScreenTestSupport.h"
-#include "ui/StatusPanelView.h"
-#include "ui/frmMain.h"
 
 using kelca::testing::Find;
-using kelca::testing::TempFolder;
 using kelca::testing::WhenModalOpens;
 
 namespace {
-struct Fixture {
-  Fixture() {
-    std::filesystem::create_directories(tmp.File("config"));
-    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
-    window->show();
-    window->Startup();
-  }
-  // An open project of no groups in the temporary folder.
-  void OpenEmptyProject() {
-    ws->Project.ProjFileName = "EMPTY.PRJ";
-    ws->Project.ProjDir = tmp.Folder();
-    ws->CurrentFolder = tmp.Folder();
+// The main window with an open project of no groups; with or without a database folder.
+struct Fixture : kelca::testing::MainWindowFixture {
+  void OpenEmptyProject(bool withDatabase) {
+    OpenProject();
     kelca::ResetAllSel(ws->Selection);
+    if (withDatabase) ws->Db.LcaDbFolder = tmp.Folder();
   }
-  void LoadDatabase() {
-    std::filesystem::create_directories(tmp.File("db"));
-    ws->Db.LcaDbFolder = tmp.File("db/");
-  }
-  QAction* Menu(const char* name) const { return Find<QAction>(window.get(), name); }
-  QStringList StatusLines() const { return Find<StatusPanelView>(window.get(), "PicMain")->VisibleLines(); }
-
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
-  std::unique_ptr<frmMain> window;
 };
 }  // namespace
 
@@ -57,7 +33,7 @@ class TestAssessmentCommands : public QObject {
     const QStringList before = f.StatusLines();
     f.Menu("mnuRunLCA")->trigger();
     f.Menu("mnuRunLCC")->trigger();
-    f.OpenEmptyProject();
+    f.OpenEmptyProject(false);
     f.Menu("mnuRunLCA")->trigger();
     f.Menu("mnuRunLCC")->trigger();
     QCOMPARE(f.prompts.Messages(), (std::vector<std::string>{"Open a project file first!!", "Open a project file first!!",
@@ -70,8 +46,7 @@ class TestAssessmentCommands : public QObject {
 
   void aCompletedRunShowsItsStagesAndChecksItsEntry() {
     Fixture f;
-    f.OpenEmptyProject();
-    f.LoadDatabase();
+    f.OpenEmptyProject(true);
     f.Menu("mnuRunLCA")->trigger();
     QVERIFY(f.prompts.Messages().empty());
     QVERIFY(f.Menu("mnuRunLCA")->isChecked());
@@ -86,8 +61,7 @@ class TestAssessmentCommands : public QObject {
 
   void aFailedRunShowsItsErrorAndLosesTheCheckMark() {
     Fixture f;
-    f.OpenEmptyProject();
-    f.LoadDatabase();
+    f.OpenEmptyProject(true);
     f.Menu("mnuRunLCA")->trigger();
     QVERIFY(f.Menu("mnuRunLCA")->isChecked());
     f.ws->Project.FdnCount = 1;

@@ -1,6 +1,5 @@
 // The chart screen: settings, plotting, and the exported pictures.
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
@@ -9,9 +8,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/ScriptedPrompts.h"
-#include "app/Workspace.h"
-#include "support/TempFolder.h"
 #include "ui/ChartPainter.h"
 #include "ui/ScreenTestSupport.h"
 #include "ui/frmCharts.h"
@@ -19,14 +15,11 @@
 using kelca::testing::Choose;
 using kelca::testing::Find;
 using kelca::testing::FindAt;
-using kelca::testing::TempFolder;
 
 namespace {
-struct Fixture {
+struct Fixture : kelca::testing::ScreenFixture {
   Fixture() {
-    kelca::SetDefaultParameters(ws->Params);
     ws->Project.ProjName = "Office";
-    ws->CurrentFolder = tmp.Folder();
     for (int i = 0; i < kelca::kResultCases; ++i) {
       kelca::CaseView& v = ws->Cases.Case[i].View;
       for (int c = 1; c <= 10; ++c) v.Table[kelca::kAsBuilt][c] = {0.01f * c * (i + 1), 100.0f * c, 0.1f * c};
@@ -38,7 +31,7 @@ struct Fixture {
     screen->resize(900, 650);
     screen->show();
   }
-  void Click(const char* name) const { QTest::mouseClick(Find<QAbstractButton>(screen.get(), name), Qt::LeftButton); }
+  void Click(const char* name) const { kelca::testing::Click(screen.get(), name); }
   QAction* Menu(const char* name) const { return Find<QAction>(screen.get(), name); }
   QString Text(const char* name) const { return Find<QLineEdit>(screen.get(), name)->text(); }
   void TickCurrentAtAsBuilt() const {
@@ -55,9 +48,6 @@ struct Fixture {
     return count;
   }
 
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
   std::unique_ptr<frmCharts> screen;
 };
 }  // namespace
@@ -66,16 +56,12 @@ class TestFrmCharts : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensWithNoCaseTickedAndATickedCaseNeedsAStage() {
+  void aTickedCaseNeedsAStageAndIsDrawnAlone() {
     Fixture f;
     QCOMPARE(f.screen->windowTitle(), QString("LCIA/LCC Results (Charts)"));
     QCOMPARE(f.Text("txtChtTyp"), QString("Bars"));
     QCOMPARE(f.Text("txtResTyp"), QString("LCIA (10 impacts)"));
-    QCOMPARE(Find<QComboBox>(f.screen.get(), "cboCat")->currentText(), QString("All"));
-    QCOMPARE(Find<QComboBox>(f.screen.get(), "cboLCIAStg")->currentText(), QString("Weighted"));
     QCOMPARE(FindAt<QComboBox>(f.screen.get(), "cboStage", 0)->currentIndex(), -1);
-    QCOMPARE(Find<QCheckBox>(f.screen.get(), "chkBC")->text(), QString("Reference"));
-    QCOMPARE(f.PixelsOfCase(kelca::kCurrentCase), 0);
 
     // A ticked case shows its selection and needs a stage.
     f.Click("chkCur");
@@ -85,13 +71,11 @@ class TestFrmCharts : public QObject {
     QVERIFY(!f.screen->Model().Drawn);
     f.Click("chkCur");  // unticked
     QVERIFY(FindAt<QLineEdit>(f.screen.get(), "txtParts", 2)->text().isEmpty());
-  }
 
-  void onlyTheTickedCaseIsDrawn() {
-    Fixture f;
+    // With a stage the ticked case alone is drawn.
     f.TickCurrentAtAsBuilt();
     f.Menu("mnuPlot")->trigger();
-    QVERIFY(f.prompts.Messages().empty());
+    QCOMPARE(f.prompts.Messages().size(), size_t{1});
     QVERIFY(f.screen->Model().Drawn);
     QCOMPARE(f.screen->Model().Layout.Legend.size(), size_t{1});
     QVERIFY(f.PixelsOfCase(kelca::kCurrentCase) > 100);

@@ -6,25 +6,17 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/ScriptedPrompts.h"
-#include "app/Workspace.h"
-#include "support/TempFolder.h"
 #include "ui/ScreenTestSupport.h"
 #include "ui/frmLCCResult.h"
 
 using kelca::testing::Find;
 using kelca::testing::FindAt;
-using kelca::testing::TempFolder;
 using kelca::testing::Type;
 
 namespace {
-struct Fixture {
+struct Fixture : kelca::testing::ScreenFixture {
   explicit Fixture(bool projectOpen = true) {
-    if (projectOpen) {
-      ws->Project.ProjFileName = "OFFICE.PRJ";
-      ws->Project.ProjDir = tmp.Folder();
-    }
-    ws->CurrentFolder = tmp.Folder();
+    if (projectOpen) OpenProject();
     // Costs that add up: envelope 100 + frame 20 + contents 3 at each stage 1..4.
     kelca::LcaResultSet& r = ws->Results;
     for (int s = 1; s < kelca::kStages; ++s) {
@@ -42,12 +34,9 @@ struct Fixture {
     screen->show();
   }
   QLineEdit* Box(const char* row, int stage) const { return FindAt<QLineEdit>(screen.get(), row, stage); }
-  void Click(const char* name) const { QTest::mouseClick(Find<QAbstractButton>(screen.get(), name), Qt::LeftButton); }
+  void Click(const char* name) const { kelca::testing::Click(screen.get(), name); }
   QAction* Menu(const char* name) const { return Find<QAction>(screen.get(), name); }
 
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
   std::unique_ptr<frmLCCResult> screen;
 };
 }  // namespace
@@ -66,9 +55,7 @@ class TestFrmLCCResult : public QObject {
     QVERIFY(predicted->isChecked() && predicted->font().bold());
     QVERIFY(!Find<QWidget>(f.screen.get(), "cmdUpDate")->isVisible());
     QVERIFY(!Find<QWidget>(f.screen.get(), "cmdExit")->isVisible());
-    QVERIFY(f.Box("txtBldg", 1)->isReadOnly());
-    QVERIFY(f.Box("txtEnv", 0)->isReadOnly());
-    QVERIFY(!f.Box("txtEnv", 1)->isReadOnly());
+    QVERIFY(f.Box("txtEnv", 0)->isReadOnly() && !f.Box("txtEnv", 1)->isReadOnly());
   }
 
   void confirmationIsRefusedBeforeTheCopyAndWhileThePredictedSetIsShown() {

@@ -7,27 +7,19 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/ScriptedPrompts.h"
-#include "app/Workspace.h"
-#include "support/TempFolder.h"
 #include "ui/ScreenTestSupport.h"
 #include "ui/frmCostPara.h"
 #include "ui/frmNormWgt.h"
 
 using kelca::Answer;
+using kelca::testing::Click;
 using kelca::testing::Find;
 using kelca::testing::FindAt;
-using kelca::testing::TempFolder;
 using kelca::testing::Type;
 
 namespace {
-struct Fixture {
-  Fixture() {
-    kelca::SetDefaultParameters(ws->Params);
-    ws->CurrentFolder = tmp.Folder();
-    ws->Project.ProjFileName = "OFFICE.PRJ";
-    ws->Project.ProjDir = tmp.Folder();
-  }
+struct Fixture : kelca::testing::ScreenFixture {
+  Fixture() { OpenProject(); }
   std::unique_ptr<frmNormWgt> OpenWeights() {
     auto screen = std::make_unique<frmNormWgt>(kelca::ParameterScreenContext{ws->Params, ws->CurrentFolder, ws->Project},
                                                prompts);
@@ -44,20 +36,10 @@ struct Fixture {
     for (int i = 0; i < kelca::kWeightEntries; ++i) texts << FindAt<QLineEdit>(screen, "txtWgtFtr", i)->text();
     return texts;
   }
-
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
 };
 
-QStringList Texts(std::initializer_list<const char*> texts) {
-  QStringList list;
-  for (const char* t : texts) list << t;
-  return list;
-}
-
-const QStringList kDefaultWeightTexts =
-    Texts({"0.55556", "0.13", "0.3", "0.0475", "0.095", "0.095", "0.095", "0.095", "0.0475", "0.0475", "0.0475"});
+const QStringList kDefaultWeightTexts = {"0.55556", "0.13",  "0.3",    "0.0475", "0.095", "0.095",
+                                         "0.095",   "0.095", "0.0475", "0.0475", "0.0475"};
 }  // namespace
 
 class TestWeightingScreens : public QObject {
@@ -89,23 +71,22 @@ class TestWeightingScreens : public QObject {
     QCOMPARE(f.ws->Params.CurrentCost, f.ws->Params.DefaultCost);
   }
 
-  void returnWithoutEditsClosesWithoutAQuestion() {
+  void returnAsksOnlyAfterAnEditAndCancelNoAndYesDoWhatTheySay() {
     Fixture f;
-    auto screen = f.OpenWeights();
-    QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdOkay"), Qt::LeftButton);
+    auto untouched = f.OpenWeights();
+    Click(untouched.get(), "cmdOkay");
     QVERIFY(f.prompts.log.empty());
-    QCOMPARE(screen->result(), int(QDialog::Accepted));
-    QVERIFY(!screen->isVisible());
-  }
+    QCOMPARE(untouched->result(), int(QDialog::Accepted));
+    QVERIFY(!untouched->isVisible());
 
-  void returnAfterAnEditAsksAndCancelNoAndYesDoWhatTheySay() {
-    Fixture f;
     auto screen = f.OpenWeights();
     Type(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 2), "0.4");
-
     f.prompts.QueueAnswer(Answer::Cancel);
     Find<QAction>(screen.get(), "mnuFReturn")->trigger();
-    QCOMPARE(f.prompts.log.back(), std::string("YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?"));
+    QCOMPARE(f.prompts.log, std::vector<std::string>{"YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?"});
+    QVERIFY(screen->isVisible());
+    screen->close();  // closing the window is Return: Cancel again, the screen stays
+    QCOMPARE(f.prompts.log.size(), size_t{2});
     QVERIFY(screen->isVisible());
     QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 2)->text(), QString("0.4"));
 
@@ -118,21 +99,11 @@ class TestWeightingScreens : public QObject {
     Type(FindAt<QLineEdit>(again.get(), "txtWgtFtr", 2), "0.4");
     f.prompts.QueueAnswer(Answer::Yes);
     f.prompts.QueueFile(f.tmp.File("MINE.WGT"));
-    QTest::mouseClick(Find<QPushButton>(again.get(), "cmdOkay"), Qt::LeftButton);
+    Click(again.get(), "cmdOkay");
     QVERIFY(!again->isVisible());
     QCOMPARE(f.ws->Params.CurrentWeights[2], 0.4f);
     QCOMPARE(f.prompts.dialogs.back().title, std::string("Save Weighting / Cost Para. File"));
     QCOMPARE(QString::fromStdString(f.tmp.Read("MINE.WGT")).split("\r\n", Qt::SkipEmptyParts).size(), 14);
-  }
-
-  void closingTheWindowIsReturn() {
-    Fixture f;
-    auto screen = f.OpenWeights();
-    Type(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 1), "0.5");
-    screen->close();  // Cancel: the screen stays
-    QVERIFY(screen->isVisible());
-    QCOMPARE(f.prompts.Messages().size(), size_t{0});
-    QCOMPARE(f.prompts.log.size(), size_t{1});
   }
 
   void openingAWeightFileSelectsTheUserValues() {
@@ -147,7 +118,7 @@ class TestWeightingScreens : public QObject {
     Find<QAction>(screen.get(), "mnuFOpen")->trigger();
     QCOMPARE(f.prompts.dialogs.back().title, std::string("Open Weighting Data File"));
     QCOMPARE(f.WeightTexts(screen.get()),
-             Texts({"0.6", "0.1", "0.2", "0.1", "0.1", "0.1", "0.1", "0.1", "0.05", "0.05", "0.1"}));
+             QStringList({"0.6", "0.1", "0.2", "0.1", "0.1", "0.1", "0.1", "0.1", "0.05", "0.05", "0.1"}));
     QVERIFY(Find<QRadioButton>(screen.get(), "Option2")->isChecked());
     QCOMPARE(f.ws->Params.CurrentCost, (kelca::CostParams{7, 4, 3}));
   }
@@ -159,19 +130,19 @@ class TestWeightingScreens : public QObject {
     auto screen = f.OpenCost();
     QVERIFY(Find<QRadioButton>(screen.get(), "Option2")->isChecked());
     QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0)->text(), QString("1.1"));
-    QTest::mouseClick(Find<QRadioButton>(screen.get(), "Option1"), Qt::LeftButton);
+    Click(screen.get(), "Option1");
     QCOMPARE(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0)->text(), QString("0.92"));
     QVERIFY(Find<QRadioButton>(screen.get(), "Option1")->font().bold());
 
     Type(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0), "0");
-    QTest::mouseClick(Find<QPushButton>(screen.get(), "Command1"), Qt::LeftButton);
+    Click(screen.get(), "Command1");
     QCOMPARE(f.prompts.Messages().size(), size_t{1});
     QVERIFY(QString::fromStdString(f.prompts.Messages()[0]).contains("Price of Electricity"));
     QVERIFY(screen->isVisible());
     QVERIFY(!f.ws->Params.ParamsChanged);
 
     Type(FindAt<QLineEdit>(screen.get(), "txtEgyPrice", 0), "1.25");
-    QTest::mouseClick(Find<QPushButton>(screen.get(), "Command1"), Qt::LeftButton);
+    Click(screen.get(), "Command1");
     QVERIFY(!screen->isVisible());
     QCOMPARE(f.ws->Params.UserPrices[kelca::kElectricityPrice], 1.25f);
     QCOMPARE(f.ws->Params.CurrentPrices[kelca::kElectricityPrice], 1.1f);  // until Yes on the weighting screen
@@ -183,12 +154,12 @@ class TestWeightingScreens : public QObject {
     kelca::testing::WhenModalOpens([](QWidget* cost) {
       QCOMPARE(cost->objectName(), QString("frmCostPara"));
       Type(FindAt<QLineEdit>(cost, "txtEgyPrice", 1), "0.5");
-      QTest::mouseClick(Find<QPushButton>(cost, "Command1"), Qt::LeftButton);
+      Click(cost, "Command1");
     });
     Find<QAction>(screen.get(), "mnuCostPara")->trigger();
     QCOMPARE(f.ws->Params.UserPrices[kelca::kTownGasPrice], 0.5f);
     f.prompts.QueueAnswer(Answer::Yes);  // and cancel the save dialog
-    QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdOkay"), Qt::LeftButton);
+    Click(screen.get(), "cmdOkay");
     QCOMPARE(f.prompts.log.front(), std::string("YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?"));
     QCOMPARE(f.ws->Params.CurrentPrices[kelca::kTownGasPrice], 0.5f);
     QVERIFY(!screen->isVisible());
