@@ -25,10 +25,8 @@ TEST(ElementLibrary, LoadsRowsCodesTitleAndItemsAndReloadingForgetsTheEarlierLib
   EXPECT_EQ(ElmTypeName(*lib, 8), "Brick wall");  // leading number rounded
   EXPECT_EQ(ElmLibRowOf(*lib, 0), 2);
   EXPECT_EQ(ElmLibRowOf(*lib, 5), -1);
-  EXPECT_EQ(ElmItemName(*lib, 0, 1), "Thickness");
-  EXPECT_EQ(ElmItemUnit(*lib, 0, 1), "mm");
-  EXPECT_EQ(ElmItemUnit(*lib, 0, 16), "");
-  EXPECT_EQ(ElmItemName(*lib, 3, 0), "");
+  EXPECT_EQ(ElmItemName(*lib, 0, 1) + ElmItemUnit(*lib, 0, 1), "Thicknessmm");
+  EXPECT_EQ(ElmItemUnit(*lib, 0, 16) + ElmItemName(*lib, 3, 0), "");  // outside the items and the rows
 
   tmp.Write("B.ELB", LibraryLine("x", "B title") + LibraryLine("3", "Three"));
   ASSERT_TRUE(LoadElmLibFile(tmp.File("B.ELB"), *lib));
@@ -64,14 +62,11 @@ TEST(ElementLibrary, GroupAndComponentTypeChooseTheLibraryAndItsOperationsFiles)
   EXPECT_FALSE(LoadElmLib(db, kFloor, 7, *lib));
 }
 
-TEST(GroupTypes, FileTypeCodesAndComponentTypeNames) {
-  EXPECT_EQ(GroupTypeOfFileTypeCode(220), kFloor);
-  EXPECT_EQ(GroupTypeOfFileTypeCode(230), 0);
+TEST(GroupTypes, ComponentTypeNamesAreClearedFirst) {
   CompTypeNameList names;
   names.fill("stale");
   LoadCompTypeNames(kServices, names);
   EXPECT_EQ(names[4], "P & D");
   EXPECT_EQ(names[5], "");
-  LoadCompTypeNames(0, names);
-  EXPECT_EQ(names[0], "");
+  EXPECT_EQ(GroupTypeOfFileTypeCode(220), kFloor);
 }

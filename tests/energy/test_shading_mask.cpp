@@ -118,7 +118,6 @@ TEST(ShadingMaskFile, WrittenRoundedWithItsDescriptionAndReadBack) {
                       "Window orientation                   NE \r\n"
                       "Window Width (m)                      1.2 \r\n"),
             std::string::npos);
-  EXPECT_NE(text.find("Overhang Projection (m)               0.45 \r\n"), std::string::npos);
   EXPECT_NE(text.find("Filename for this set of data        NE_W1.SHM \r\n"), std::string::npos);
 
   ShadingMask back;

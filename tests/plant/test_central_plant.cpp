@@ -89,7 +89,8 @@ TEST(Staging, LastLargeUnitAloneOrUnitsInListOrder) {
     const std::array<float, 4>& units;
     float demand;
     int first, last;
-  } cases[] = {{big, 500, 3, 3}, {big, 0, 3, 3}, {big, 1150, 1, 3}, {even, 500, 1, 2}, {even, 5000, 1, 3}};
+  } cases[] = {{big, 500, 3, 3},  {big, 1000, 3, 3}, {big, 0, 3, 3},
+               {big, 1150, 1, 3}, {even, 500, 1, 2},  {even, 5000, 1, 3}};
   for (const auto& c : cases) {
     const Staging s = StageUnits(3, c.units, [](float r) { return r; }, c.demand);
     EXPECT_EQ(std::pair(s.First, s.Last), std::pair(c.first, c.last)) << c.demand;
@@ -127,7 +128,8 @@ TEST(PlantChecks, EachShortcomingHasItsMessage) {
        [](PlantInput& p) { p.DesignTemp3 = 31, p.DesignTemp4 = 32, p.Swp[1].RatedFlow = 1000; },
        "SimPrep: Problems with condenser water temperatures!"},
       {AirCooledPlant,  // where the air-cooled reciprocating curve is negative
-       [](PlantInput& p) { p.Chiller[2].Type = kReciprocating, p.DesignTemp1 = -80; }, "SimPrep: Chr DWR <= 0 for Chr#2"},
+       [](PlantInput& p) { p.Chiller[2].Type = kReciprocating, p.DesignTemp1 = -80; },
+       "SimPrep: Chr DWR <= 0 for Chr#2"},
   };
   for (const Case& c : cases) {
     PlantInput p = c.base();

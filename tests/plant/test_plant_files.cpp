@@ -64,14 +64,15 @@ TEST(PlantFile, RoundTripKeepsEveryStoredFieldAndAnAirCooledPlantStillWritesEmpt
   EXPECT_EQ(read.AdditionalHvac.System[1].Name, "Car park 'exhaust' fans");
   EXPECT_EQ(read.AdditionalHvac.System[1].AnnualEnergy, 123.0f);
   const std::string text = dir.Read("P.WSS");
-  EXPECT_TRUE(text.starts_with("\"Central Plant Data for Project: Tower A\"\r\n4\r\n2\r\n7,19\r\n30.5,35.5,28.25,33\r\n3\r\n"));
+  EXPECT_TRUE(
+      text.starts_with("\"Central Plant Data for Project: Tower A\"\r\n4\r\n2\r\n7,19\r\n30.5,35.5,28.25,33\r\n3\r\n"));
   EXPECT_NE(text.find("30,4000,0.8\r\n\"Toilet exhaust\"\r\n5.5,3000,1\r\n"), std::string::npos) << text;
 
   PlantInput p;
   p.ChillerCount = 1;
   p.Chiller[1] = {kScrew, 500, 150, 24, 0};
   ASSERT_TRUE(WritePlantFile(dir.File("A.WSS"), "Tower A", p));
-  // header, types, hours, temperatures, one chiller, then PLP, SLP, CWP, SWP, tower, additional HVAC and FAU counts of 0.
+  // One chiller, then PLP, SLP, CWP, SWP, tower, additional HVAC and FAU counts of 0.
   EXPECT_TRUE(dir.Read("A.WSS").ends_with(",500,150,24,0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
   ExpectRewritesSame(dir, "A.WSS");
 }

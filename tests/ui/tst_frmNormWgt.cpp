@@ -83,7 +83,8 @@ class TestWeightingScreens : public QObject {
     Type(FindAt<QLineEdit>(screen.get(), "txtWgtFtr", 2), "0.4");
     f.prompts.QueueAnswer(Answer::Cancel);
     Find<QAction>(screen.get(), "mnuFReturn")->trigger();
-    QCOMPARE(f.prompts.log, std::vector<std::string>{"YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?"});
+    const std::string question = "YesNoCancel: Save and Apply Weighting Factor/Cost Para. Values?";
+    QCOMPARE(f.prompts.log, std::vector<std::string>{question});
     QVERIFY(screen->isVisible());
     screen->close();  // closing the window is Return: Cancel again, the screen stays
     QCOMPARE(f.prompts.log.size(), size_t{2});
