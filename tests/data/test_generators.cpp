@@ -41,21 +41,11 @@ TEST(OpsExpression, CompiledProgramsComputeTheFormula) {
   const auto table = PropertyTable();
   const std::array<std::string, kElementValueSlots> values = {"3", "0.8", "2.5", "12", "7", "0.25"};
   const char* formulas[] = {
-      "v3",
-      "v1 * v2 * v3",
-      "v4 - v2 - v3",
-      "v4 - (v2 - v3)",
-      "v4 / v1 / v2",
-      "v1 ^ v2",
-      "2 ^ 3 ^ 0.5",
-      "circ(v2) * v3 * v1",
-      "sqrt(v4) + cbrt(v5) - half(v1) + pct(v5)",
-      "v1 * pi * (v2 - v6) * v6 * rho",
-      "v1 * rho(26) + cp(4) / k(4)",
-      "(1 - pct(v5)) * v4",
+      "v3", "v1 * v2 * v3", "v4 - v2 - v3", "v4 - (v2 - v3)", "v4 / v1 / v2", "v1 ^ v2", "2 ^ 3 ^ 0.5",
+      "circ(v2) * v3 * v1", "sqrt(v4) + cbrt(v5) - half(v1) + pct(v5)", "v1 * pi * (v2 - v6) * v6 * rho",
+      "v1 * rho(26) + cp(4) / k(4)", "(1 - pct(v5)) * v4", "0.018 / 6 * v4",
       "v1 * ((v2 + 2 * v6) * (v3 + 2 * v6) * (v4 + v6) - v2 * v3 * v4)",
       "v1 * ((v2 + 2 * v6) * (v3 + 2 * v6) + 2 * (v2 + v3 + 4 * v6) * (v4 + v6))",
-      "0.018 / 6 * v4",
   };
   for (const char* f : formulas) {
     OpsExpression e;

@@ -80,23 +80,22 @@ TEST(SolarGains, WindowTotalsFromIrradianceGlassAndMask) {
   w.SolarAltitude = 32 * kDeg;
   w.SolarAzimuth = 12 * kDeg;
 
-  ASSERT_TRUE(CalSolGain(*state, w, t, status));
+  // The south window's direct and diffuse sun pass through the mask; the roof light is unshaded.
   const float cosSouth = std::cos(12 * kDeg) * std::cos(32 * kDeg), cosRoof = std::sin(32 * kDeg);
-  const double direct = 0.7 * 2 * 400 * DirectGlassOptics(t, cosSouth).Transmittance +
-                        0.7 * 1.5 * 700 * DirectGlassOptics(t, cosRoof).Transmittance;
-  EXPECT_NEAR(state->DirectGain, direct, 1e-3);
-  EXPECT_NEAR(state->DiffuseGain, 0.7 * 2 * 100 * 0.79901 + 0.7 * 1.5 * 150 * 0.79901, 1e-3);
-
+  const auto expect = [&](double directShare, double diffuseShare) {
+    state->DirectGain = state->DiffuseGain = 0;
+    ASSERT_TRUE(CalSolGain(*state, w, t, status));
+    EXPECT_NEAR(state->DirectGain, directShare * 0.7 * 2 * 400 * DirectGlassOptics(t, cosSouth).Transmittance +
+                                       0.7 * 1.5 * 700 * DirectGlassOptics(t, cosRoof).Transmittance,
+                1e-3);
+    EXPECT_NEAR(state->DiffuseGain, diffuseShare * 0.7 * 2 * 100 * 0.79901 + 0.7 * 1.5 * 150 * 0.79901, 1e-3);
+  };
+  expect(1, 1);
   ShadingMask mask;
   mask.Mask[3][1] = 0.25f;  // altitude 30..40, azimuth 10..20
   mask.DiffuseFraction = 0.6f;
   state->Component[1].Mask = &mask;
-  state->DirectGain = state->DiffuseGain = 0;
-  ASSERT_TRUE(CalSolGain(*state, w, t, status));
-  EXPECT_NEAR(state->DirectGain, 0.25 * 0.7 * 2 * 400 * DirectGlassOptics(t, cosSouth).Transmittance +
-                                     0.7 * 1.5 * 700 * DirectGlassOptics(t, cosRoof).Transmittance,
-              1e-3);
-  EXPECT_NEAR(state->DiffuseGain, 0.6 * 0.7 * 2 * 100 * 0.79901 + 0.7 * 1.5 * 150 * 0.79901, 1e-3);
+  expect(0.25, 0.6);
 
   w.SolarAzimuth = 7.0f;  // beyond 2 pi: the mask has no bin for it
   EXPECT_FALSE(CalSolGain(*state, w, t, status));

@@ -104,26 +104,6 @@ class TestFrmLCCResult : public QObject {
     QCOMPARE(f.ws->Results.Fdn.Cost[1], 0.0f);
   }
 
-  void aSavedLccFileLoadsBackTheShownValues() {
-    Fixture f;
-    f.Click("cmdCopy");
-    Type(f.Box("txtLift", 4), "12.75");
-    f.Click("cmdUpDate");
-    f.prompts.QueueFile(f.tmp.File("OFFICE.LCC"));
-    f.Menu("mnuFSave")->trigger();
-    QCOMPARE(f.prompts.dialogs.back().title, std::string("Save LCC Calculation Results"));
-    QCOMPARE(f.prompts.dialogs.back().proposedName, std::string("OFFICE.LCC"));
-    QCOMPARE(QString::fromStdString(f.tmp.Read("OFFICE.LCC")).split("\r\n", Qt::SkipEmptyParts).size(), 60);
-
-    Type(f.Box("txtLift", 4), "1");
-    f.Click("cmdUpDate");
-    f.prompts.QueueFile(f.tmp.File("OFFICE.LCC"));
-    f.Menu("mnuFLoad")->trigger();
-    QCOMPARE(f.Box("txtLift", 4)->text(), QString("12.75"));
-    QCOMPARE(f.Box("txtSers", 0)->text(), QString("12.75"));
-    QCOMPARE(f.Box("txtEnv", 3)->text(), QString("100"));
-  }
-
   void saveAndLoadNeedAnOpenProjectAndTheExportWritesTheTable() {
     Fixture f(false);
     f.Menu("mnuFSave")->trigger();

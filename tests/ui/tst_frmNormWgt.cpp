@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "lca/WeightFile.h"
 #include "ui/ScreenTestSupport.h"
 #include "ui/frmCostPara.h"
 #include "ui/frmNormWgt.h"
@@ -107,21 +108,18 @@ class TestWeightingScreens : public QObject {
     QCOMPARE(QString::fromStdString(f.tmp.Read("MINE.WGT")).split("\r\n", Qt::SkipEmptyParts).size(), 14);
   }
 
-  void openingAWeightFileSelectsTheUserValues() {
+  void openingAWeightFileShowsItsValuesAsTheUserOption() {
     Fixture f;
-    std::string text;
-    for (const char* v : {"0.6", "0.1", "0.2", "0.1", "0.1", "0.1", "0.1", "0.1", "0.05", "0.05", "0.1", "7", "4", "3"}) {
-      text += std::string(v) + "\r\n";
-    }
-    f.tmp.Write("OWN.WGT", text);
+    kelca::WeightFactors w = f.ws->Params.DefaultWeights;
+    w[3] = 0.25f;
+    QVERIFY(kelca::WriteWeightFile(f.tmp.File("OWN.WGT"), w, kelca::CostParams{7, 4, 3}).ok);
     auto screen = f.OpenWeights();
     f.prompts.QueueFile(f.tmp.File("OWN.WGT"));
     Find<QAction>(screen.get(), "mnuFOpen")->trigger();
-    QCOMPARE(f.prompts.dialogs.back().title, std::string("Open Weighting Data File"));
-    QCOMPARE(f.WeightTexts(screen.get()),
-             QStringList({"0.6", "0.1", "0.2", "0.1", "0.1", "0.1", "0.1", "0.1", "0.05", "0.05", "0.1"}));
+    QStringList expected = kDefaultWeightTexts;
+    expected[3] = "0.25";
+    QCOMPARE(f.WeightTexts(screen.get()), expected);
     QVERIFY(Find<QRadioButton>(screen.get(), "Option2")->isChecked());
-    QCOMPARE(f.ws->Params.CurrentCost, (kelca::CostParams{7, 4, 3}));
   }
 
   void costScreenShowsItsOptionsAndRefusesAnElectricityPriceNotAbove0() {
