@@ -10,7 +10,6 @@
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "building/ProjectState.h"
-#include "common/Paths.h"
 #include "support/DbFiles.h"
 #include "support/TempFolder.h"
 
@@ -18,19 +17,6 @@ using namespace kelca;
 using kelca::testing::TempFolder;
 
 namespace {
-GroupRecord FloorGroup() {
-  GroupRecord g;
-  g.GrpFile = "TYPICAL.FLR";
-  g.GrpName = "Typical floor";
-  g.GrpQty = 30;
-  g.GrpCompCount = 2;
-  g.GrpCompFile = {"WALL.FLC", "DESKS.FLC"};
-  g.GrpCompName = {"Walls", "Desks"};
-  g.GrpCompType = {0, 2};
-  g.GrpCompQty = {1, 0.25f};
-  return g;
-}
-
 ElementRecord Element(int values) {
   ElementRecord e;
   e.ElmFile = "SLAB.FLE";
@@ -118,7 +104,16 @@ TEST(RecordFiles, ProjectFileOfOneFoundationGroupIsSixLinesAndFullListsReadBack)
 
 TEST(RecordFiles, GroupAndComponentFilesRoundTripAndAGroupWithoutComponentsIsFiveLines) {
   TempFolder tmp;
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, FloorGroup()));
+  GroupRecord g;
+  g.GrpFile = "TYPICAL.FLR";
+  g.GrpName = "Typical floor";
+  g.GrpQty = 30;
+  g.GrpCompCount = 2;
+  g.GrpCompFile = {"WALL.FLC", "DESKS.FLC"};
+  g.GrpCompName = {"Walls", "Desks"};
+  g.GrpCompType = {0, 2};
+  g.GrpCompQty = {1, 0.25f};
+  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, g));
   const std::string text = tmp.Read("TYPICAL.FLR");
   EXPECT_EQ(text, "\"TYPICAL.FLR\"\r\n200\r\n\"Typical floor\"\r\n30\r\n2\r\n"
                   "\"WALL.FLC\",\"Walls\",0,1\r\n\"DESKS.FLC\",\"Desks\",2,0.25\r\n");
@@ -127,6 +122,9 @@ TEST(RecordFiles, GroupAndComponentFilesRoundTripAndAGroupWithoutComponentsIsFiv
   ASSERT_TRUE(ReadGroupFile(tmp.Folder(), kFloor, "Floor", back));
   back.GrpFile = "TYPICAL.FLR";
   ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, back));
+  EXPECT_EQ(tmp.Read("TYPICAL.FLR"), text);
+  back.GrpCompCount = kMaxGroupComponents + 1;  // beyond the lists: refused, the file stays
+  EXPECT_FALSE(WriteGroupFile(tmp.Folder(), kFloor, back));
   EXPECT_EQ(tmp.Read("TYPICAL.FLR"), text);
 
   GroupRecord empty;
@@ -153,6 +151,9 @@ TEST(RecordFiles, GroupAndComponentFilesRoundTripAndAGroupWithoutComponentsIsFiv
   compBack.CompFile = "WALL.FLC";
   ASSERT_TRUE(ReadCompFile(tmp.Folder(), 210, compBack));
   ASSERT_TRUE(WriteCompFile(tmp.Folder(), 210, compBack));
+  EXPECT_EQ(tmp.Read("WALL.FLC"), comp);
+  compBack.CompElmCount = kMaxComponentElements + 1;
+  EXPECT_FALSE(WriteCompFile(tmp.Folder(), 210, compBack));
   EXPECT_EQ(tmp.Read("WALL.FLC"), comp);
 }
 
@@ -232,17 +233,4 @@ TEST(RecordFiles, MalformedFilesAreRefusedNamingTheFileAndKeepWhatWasReadInFull)
     EXPECT_EQ(o.count, c.kept) << c.file;
   }
   EXPECT_NE(ReadByKind(tmp, "ABSENT.FLR").status.message.find("ABSENT.FLR"), std::string::npos);
-}
-
-TEST(RecordFiles, WritersRefuseCountsBeyondTheLists) {
-  TempFolder tmp;
-  GroupRecord g = FloorGroup();
-  g.GrpCompCount = kMaxGroupComponents + 1;
-  EXPECT_FALSE(WriteGroupFile(tmp.Folder(), kFloor, g));
-  EXPECT_FALSE(FileExists(tmp.File("TYPICAL.FLR")));
-  ComponentRecord c;
-  c.CompFile = "C.SRC";
-  c.CompElmCount = kMaxComponentElements + 1;
-  EXPECT_FALSE(WriteCompFile(tmp.Folder(), 310, c));
-  EXPECT_FALSE(FileExists(tmp.File("C.SRC")));
 }

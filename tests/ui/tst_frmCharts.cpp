@@ -58,7 +58,6 @@ class TestFrmCharts : public QObject {
  private slots:
   void aTickedCaseNeedsAStageAndIsDrawnAlone() {
     Fixture f;
-    QCOMPARE(f.screen->windowTitle(), QString("LCIA/LCC Results (Charts)"));
     QCOMPARE(f.Text("txtChtTyp"), QString("Bars"));
     QCOMPARE(f.Text("txtResTyp"), QString("LCIA (10 impacts)"));
     QCOMPARE(FindAt<QComboBox>(f.screen.get(), "cboStage", 0)->currentIndex(), -1);
@@ -121,7 +120,6 @@ class TestFrmCharts : public QObject {
 
     f.prompts.QueueFile(f.tmp.File("chart"));
     f.Menu("mnuExportFile")->trigger();
-    QCOMPARE(f.prompts.dialogs.back().title, std::string("Export Chart to File"));
     QImage png;
     QVERIFY(png.load(QString::fromStdString(f.tmp.File("chart.png")), "PNG"));
     QCOMPARE(png.size(), frmCharts::FilePictureSize());

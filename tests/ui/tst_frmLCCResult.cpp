@@ -17,18 +17,15 @@ namespace {
 struct Fixture : kelca::testing::ScreenFixture {
   explicit Fixture(bool projectOpen = true) {
     if (projectOpen) OpenProject();
-    // Costs that add up: envelope 100 + frame 20 + contents 3 at each stage 1..4.
+    // Costs that add up: envelope 100 + frame 20 + contents 3 at each stage 1..4, and their sums at stage 0.
     kelca::LcaResultSet& r = ws->Results;
-    for (int s = 1; s < kelca::kStages; ++s) {
-      r.FlrPortion[0].Cost[s] = 100;
-      r.FlrPortion[1].Cost[s] = 20;
-      r.FlrPortion[2].Cost[s] = 3;
-      r.Flr.Cost[s] = r.Bldg.Cost[s] = 123;
+    for (int s = 0; s < kelca::kStages; ++s) {
+      const float stages = s == 0 ? kelca::kStages - 1 : 1;
+      r.FlrPortion[0].Cost[s] = 100 * stages;
+      r.FlrPortion[1].Cost[s] = 20 * stages;
+      r.FlrPortion[2].Cost[s] = 3 * stages;
+      r.Flr.Cost[s] = r.Bldg.Cost[s] = 123 * stages;
     }
-    r.FlrPortion[0].Cost[0] = 400;
-    r.FlrPortion[1].Cost[0] = 80;
-    r.FlrPortion[2].Cost[0] = 12;
-    r.Flr.Cost[0] = r.Bldg.Cost[0] = 492;
     r.FdnGroup[0].Cost[1] = 55;
     screen = std::make_unique<frmLCCResult>(*ws, prompts);
     screen->show();
@@ -47,7 +44,6 @@ class TestFrmLCCResult : public QObject {
  private slots:
   void opensOnThePredictedCosts() {
     Fixture f;
-    QCOMPARE(f.screen->windowTitle(), QString("Life Cycle Costing Results"));
     QCOMPARE(f.Box("txtEnv", 2)->text(), QString("100"));
     QCOMPARE(f.Box("txtFlrs", 0)->text(), QString("492"));
     QCOMPARE(f.Box("txtHVAC", 3)->text(), QString("0"));
@@ -112,7 +108,6 @@ class TestFrmLCCResult : public QObject {
     QVERIFY(f.prompts.dialogs.empty());
     f.prompts.QueueFile(f.tmp.File("LCC.CSV"));
     f.Menu("mnuFExp")->trigger();
-    QCOMPARE(f.prompts.dialogs.back().title, std::string("Export LCC Calculation Results"));
     const QStringList lines = QString::fromStdString(f.tmp.Read("LCC.CSV")).split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 13);
     QCOMPARE(lines[2], QString("\"Envelope\",400,100,100,100,100"));

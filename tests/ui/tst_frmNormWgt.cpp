@@ -104,7 +104,6 @@ class TestWeightingScreens : public QObject {
     Click(again.get(), "cmdOkay");
     QVERIFY(!again->isVisible());
     QCOMPARE(f.ws->Params.CurrentWeights[2], 0.4f);
-    QCOMPARE(f.prompts.dialogs.back().title, std::string("Save Weighting / Cost Para. File"));
     QCOMPARE(QString::fromStdString(f.tmp.Read("MINE.WGT")).split("\r\n", Qt::SkipEmptyParts).size(), 14);
   }
 
