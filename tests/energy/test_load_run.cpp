@@ -121,52 +121,44 @@ TEST(LoadRun, NoGainsAndOutdoorAirAtTheSetPointGiveNoLoadAndRoomsPassOnTheirNode
   EXPECT_NEAR(run.loads[1][2][0].RoomAirTemp, 24.0f, 0.01f);  // from the first room's December
 }
 
-TEST(LoadRun, SteadyConductionAndInfiltrationLoadOfAWarmDay) {
+TEST(LoadRun, HotDayLoadsOfAWellFedRoomAClippedRoomAndANonACRoom) {
+  LoadRun run;
+  run.SetConstantWeather(34, 0.02f);
+  EnergyZone& zone = AddZone(*run.model, "Z");
   // Two external walls of one construction facing each other's way: their inner
   // faces stay at one temperature, so no long-wave exchange, and the room's load
   // is what conducts through them plus the infiltration, (H + U A)(To - Ti).
-  LoadRun run;
-  run.SetConstantWeather(34, 0.02f);
-  EnergyRoom room = MakeRoom("Guest room", kHotelGuestRoom, 30, 3);
-  room.Occupants = room.LightingLoad = room.EquipmentLoad = 0;
-  AddComponent(room, MakeComponent("North", 10, kExternalWall, run.wall, 1));
-  AddComponent(room, MakeComponent("South", 15, kExternalWall, run.wall, 5));
-  AddRoom(AddZone(*run.model, "Z"), room);
+  EnergyRoom guest = MakeRoom("Guest room", kHotelGuestRoom, 30, 3);
+  guest.Occupants = guest.LightingLoad = guest.EquipmentLoad = 0;
+  AddComponent(guest, MakeComponent("North", 10, kExternalWall, run.wall, 1));
+  AddComponent(guest, MakeComponent("South", 15, kExternalWall, run.wall, 5));
+  AddRoom(zone, guest);
   run.airSide->Zone[1].DesignSensibleLoad[1] = 100;
   run.airSide->Zone[1].DesignTotalLoad[1] = 120;
+  run.AddPlainRoom(zone, "Small unit", kHotelGuestRoom);
+  run.airSide->Zone[1].DesignSensibleLoad[2] = 0.05f;
+  run.airSide->Zone[1].DesignTotalLoad[2] = 0.08f;
+  run.AddPlainRoom(zone, "Plant room", kNonAC).EquipmentLoad = 50;
   ASSERT_TRUE(run.Run()) << run.status.SimMessage;
 
   const double u = 1 / (1 / 17.0 + 0.02 / 0.5 + 0.03 / 0.04 + 0.02 / 0.5 + 1 / 8.3);
   const double flow = 30 * 3 * 0.12 / 3600;
   const double expected = (1020 * flow + u * 25) * (34 - 24);
-  const RoomHourLoad& last = run.loads[1][1].back();
-  EXPECT_NEAR(last.SensibleLoad, expected, 0.005 * expected);
-  EXPECT_NEAR(last.LatentLoad, (0.02 - RoomHumidityRatio(24, 55)) * flow, 1e-7);
-  EXPECT_FLOAT_EQ(last.RoomAirTemp, 24);
-}
+  const RoomHourLoad& steady = run.loads[1][1].back();
+  EXPECT_NEAR(steady.SensibleLoad, expected, 0.005 * expected);
+  EXPECT_NEAR(steady.LatentLoad, (0.02 - RoomHumidityRatio(24, 55)) * flow, 1e-7);
+  EXPECT_FLOAT_EQ(steady.RoomAirTemp, 24);
 
-TEST(LoadRun, ALoadAboveTheDesignLoadIsClippedAndTheRoomWarms) {
-  LoadRun run;
-  run.SetConstantWeather(34, 0.02f);
-  run.AddPlainRoom(AddZone(*run.model, "Z"), "Small unit", kHotelGuestRoom);
-  run.airSide->Zone[1].DesignSensibleLoad[1] = 0.05f;
-  run.airSide->Zone[1].DesignTotalLoad[1] = 0.08f;
-  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
-  const RoomHourLoad& last = run.loads[1][1].back();
-  EXPECT_NEAR(last.SensibleLoad, 50, 1e-3);  // the mean of 60 clipped sub-steps
-  EXPECT_NEAR(last.LatentLoad, 30, 1e-3);
-  EXPECT_GT(last.RoomAirTemp, 24.5f);
-  EXPECT_LT(last.RoomAirTemp, 34);
-}
+  // A load above the design load is clipped and the room warms.
+  const RoomHourLoad& clipped = run.loads[1][2].back();
+  EXPECT_NEAR(clipped.SensibleLoad, 50, 1e-3);  // the mean of 60 clipped sub-steps
+  EXPECT_NEAR(clipped.LatentLoad, 30, 1e-3);
+  EXPECT_GT(clipped.RoomAirTemp, 24.5f);
+  EXPECT_LT(clipped.RoomAirTemp, 34);
 
-TEST(LoadRun, ANonACRoomFloatsWithoutLoad) {
-  LoadRun run;
-  run.SetConstantWeather(30, 0.02f);
-  EnergyRoom& store = run.AddPlainRoom(AddZone(*run.model, "Z"), "Plant room", kNonAC);
-  store.EquipmentLoad = 50;
-  ASSERT_TRUE(run.Run()) << run.status.SimMessage;
+  // A Non-AC room floats without load.
   float warmest = 0;
-  for (const RoomHourLoad& h : run.loads[1][1]) {
+  for (const RoomHourLoad& h : run.loads[1][3]) {
     EXPECT_EQ(h.SensibleLoad, 0);
     EXPECT_EQ(h.LatentLoad, 0);
     warmest = std::max(warmest, h.RoomAirTemp);
@@ -194,13 +186,19 @@ TEST(LoadRun, OfficesHaveNoLoadOnSundaysAndSaturdayAfternoons) {
   EXPECT_GT(year[January(3, 11)].LatentLoad, 55 * 6 * 0.95f - 1);
 }
 
-TEST(LoadRun, HourlyLoadFileLayoutLogAndNoWorkingFilesLeft) {
+TEST(LoadRun, HourlyLoadFileLayoutLogMasksFoundAndNoWorkingFilesLeft) {
   LoadRun run;
   run.SetConstantWeather(29.5f, 0.019f);
   EnergyZone& a = AddZone(*run.model, "Tower/A");
   run.AddPlainRoom(a, "Room:1", kOffice);
   run.AddPlainRoom(a, "Room:1", kRetail);  // two rooms of one name in one zone
-  run.AddPlainRoom(AddZone(*run.model, "Tower/A"), "Lobby?", kRestaurant);
+  EnergyRoom& lobby = run.AddPlainRoom(AddZone(*run.model, "Tower/A"), "Lobby?", kRestaurant);
+  // A mask named by a path of another machine is found in the project folder, in any letter case.
+  lobby.Component[3].ShadingMaskFile = "C:\\Old project\\masks\\South1.SHM";
+  ShadingMaskInput in{.Orientation = 5, .W = 2, .H = 1.5f, .OP = 1, .Name = "SOUTH1"};
+  ShadingMask mask;
+  ASSERT_TRUE(GenerateShadingMask(in, mask));
+  ASSERT_TRUE(SaveShadingMask(run.dir.Folder(), in, mask));
   ASSERT_TRUE(run.Run()) << run.status.SimMessage;
 
   const std::string text = run.dir.Read(kHourlyLoadFileName);
@@ -213,23 +211,12 @@ TEST(LoadRun, HourlyLoadFileLayoutLogAndNoWorkingFilesLeft) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"AnHSpCL.TXT", "P.CON", "P.ECI", "ZQW1989.TXT"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"AnHSpCL.TXT", "P.CON", "P.ECI", "SOUTH1.SHM", "ZQW1989.TXT"}));
 
   const auto& log = run.log.lines;
   ASSERT_EQ(log.size(), 3u + 36 + 1);  // three files read, 12 months of each room, the end
   EXPECT_EQ(log[27], "Modelling Lobby? - Processing Month No.1....");
   EXPECT_EQ(log.back(), "Space Load Calculations Finished!");
-}
-
-TEST(LoadRun, AMaskFromAnotherMachineIsFoundInTheProjectFolder) {
-  LoadRun run;
-  EnergyRoom& room = run.AddPlainRoom(AddZone(*run.model, "Z"), "R", kOffice);
-  room.Component[3].ShadingMaskFile = "C:\\Old project\\masks\\South1.SHM";
-  ShadingMaskInput in{.Orientation = 5, .W = 2, .H = 1.5f, .OP = 1, .Name = "SOUTH1"};  // another letter case
-  ShadingMask mask;
-  ASSERT_TRUE(GenerateShadingMask(in, mask));
-  ASSERT_TRUE(SaveShadingMask(run.dir.Folder(), in, mask));
-  EXPECT_TRUE(run.Run()) << run.status.SimMessage;
 }
 
 TEST(LoadRun, FaultsStopTheRunWithAMessageAndTheOldLoadFileStays) {
