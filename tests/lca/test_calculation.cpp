@@ -34,19 +34,17 @@ struct CompLine {
 struct OpsBlock {
   int matNo = 0;
   std::vector<std::pair<float, int>> lines;  // value, code
-  float wastage = 0;
-  float life = 0;
+  float wastage = 0, life = 0;
 };
 
 struct Calculation : ::testing::Test {
   Calculation() : ws(std::make_unique<Workspace>()) {
-    proj = tmp.Folder() + "proj/";
     ws->Project.ProjFileName = "TEST.PRJ";
     ws->Project.ProjDir = ws->CurrentFolder = proj;
     ws->Db.LcaDbFolder = tmp.Folder() + "db/";
     SetLibraryLocations(ws->Db);
-    for (const std::string* f : {&proj, &ws->Db.FoundLibFolder, &ws->Db.MechLibFolder}) {
-      std::filesystem::create_directories(*f);
+    for (const std::string& f : {proj, ws->Db.FoundLibFolder, ws->Db.MechLibFolder}) {
+      std::filesystem::create_directories(f);
     }
     SetDefaultParameters(ws->Params);
     ResetAllSel(ws->Selection);
@@ -69,43 +67,42 @@ struct Calculation : ::testing::Test {
     m.MatCost[row] = cost;
   }
 
-  // Writes the group file and lists it in the project.
+  // The project's list of groups of a type: count, files and quantities.
+  std::tuple<int&, std::string*, float*> GroupList(int grpType) {
+    ProjectState& p = ws->Project;
+    if (grpType == kFoundation) return {p.FdnCount, p.FdnFile.data(), p.FdnQty.data()};
+    if (grpType == kFloor) return {p.FlrCount, p.FlrFile.data(), p.FlrQty.data()};
+    return {p.SerCount, p.SerFile.data(), p.SerQty.data()};
+  }
+
+  // Writes the group file (its own quantity 99: the project's counts) and lists it in the project.
   void AddGroup(int grpType, const std::string& file, float qtyInProject, const std::vector<CompLine>& comps) {
     GroupRecord g;
     g.GrpFile = file;
-    g.GrpQty = 99;  // the project's quantity counts, not this one
+    g.GrpQty = 99;
     g.GrpCompCount = static_cast<int>(comps.size());
     for (size_t c = 0; c < comps.size(); ++c) {
-      g.GrpCompFile[c] = comps[c].file;
-      g.GrpCompType[c] = comps[c].type;
-      g.GrpCompQty[c] = comps[c].qty;
+      std::tie(g.GrpCompFile[c], g.GrpCompType[c], g.GrpCompQty[c]) = std::tie(comps[c].file, comps[c].type,
+                                                                              comps[c].qty);
     }
     Require(WriteGroupFile(proj, grpType, g));
-    ProjectState& p = ws->Project;
-    int& count = grpType == kFoundation ? p.FdnCount : grpType == kFloor ? p.FlrCount : p.SerCount;
-    const auto slots = [grpType](auto& fdn, auto& flr, auto& ser) {
-      return grpType == kFoundation ? fdn.data() : grpType == kFloor ? flr.data() : ser.data();
-    };
-    slots(p.FdnFile, p.FlrFile, p.SerFile)[count] = file;
-    slots(p.FdnQty, p.FlrQty, p.SerQty)[count++] = qtyInProject;
+    auto [count, files, qtys] = GroupList(grpType);
+    files[count] = file;
+    qtys[count++] = qtyInProject;
   }
 
-  // A component of elements given as file and type.
+  // A component (its own quantity 77 is not used) of elements given as file and type.
   void AddComponent(int fileTypeCode, const std::string& file, int compType,
                     const std::vector<std::pair<std::string, int>>& elms) {
     ComponentRecord c;
-    c.CompFile = file;
-    c.CompType = compType;
-    c.CompQty = 77;  // not used by the calculation
-    c.CompElmCount = static_cast<int>(elms.size());
+    std::tie(c.CompFile, c.CompType, c.CompQty, c.CompElmCount) = std::tuple(file, compType, 77, elms.size());
     for (size_t e = 0; e < elms.size(); ++e) std::tie(c.CompElmFile[e], c.CompElmType[e]) = elms[e];
     Require(WriteCompFile(proj, fileTypeCode, c));
   }
 
   void AddElement(int fileTypeCode, const std::string& file, int elmType, const std::vector<std::string>& values) {
     ElementRecord e;
-    e.ElmFile = file;
-    e.ElmType = elmType;
+    std::tie(e.ElmFile, e.ElmType) = std::tie(file, elmType);
     std::copy(values.begin(), values.end(), e.ElmValue.begin());
     Require(WriteElmFile(proj, fileTypeCode, e));
   }
@@ -135,21 +132,24 @@ struct Calculation : ::testing::Test {
   static void Require(const Status& s) { ASSERT_TRUE(s.ok) << s.message; }
 
   kelca::testing::TempFolder tmp;
-  std::string proj;
+  std::string proj = tmp.Folder() + "proj/";
   std::unique_ptr<Workspace> ws;
   CollectingProgress log;
 };
 
+std::string Terminated(const std::string& chain) { return chain + " Impacting calculation terminated!!"; }
 
 }  // namespace
 
-TEST_F(Calculation, LifeTwentyWastageTenPercentGivesTwoReplacements) {
+TEST_F(Calculation, LifeTwentyWastageTenPercentGivesTwoDiscountedReplacements) {
   OneFoundationElement({"5", "1", "10", "20"});
   ASSERT_TRUE(RunImpacts().Completed);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"", "   Impact calculation commenced ...", "   Stage 1 in progress",
+                                                 "   Stage 2 in progress", "   Stage 3 in progress",
+                                                 "   Stage 4 in progress", "   Impact calculation completed"}));
   const PartResult& g = ws->Results.FdnGroup[0];
   // Per element: stage 1 M = 1.1, W = 0.1; stage 2 M = W = 2.2; stage 4 W = 1; times 2 x 3.
   EXPECT_NEAR(g.Impact[kAsBuilt][1], (1.1 + 100 * 0.1) * 6, 1e-4);
-  EXPECT_NEAR(g.Impact[kAsBuilt][10], (10 * 1.1 + 1000 * 0.1) * 6, 1e-3);
   EXPECT_NEAR(g.Energy[kAsBuilt], 7.7 * 6, 1e-4);
   EXPECT_NEAR(g.Waste[kAsBuilt], 0.1 * 6, 1e-5);
   EXPECT_NEAR(g.Impact[kOperatingMaterial][3], (3 * 2.2 + 300 * 2.2) * 6, 1e-2);
@@ -165,6 +165,21 @@ TEST_F(Calculation, LifeTwentyWastageTenPercentGivesTwoReplacements) {
   EXPECT_EQ(ws->Results.Bldg.Waste, g.Waste);
   EXPECT_EQ(ws->Results.Bldg.Impact[kWholeLife], g.Impact[kWholeLife]);
   EXPECT_EQ(ws->Results.Flr.Waste[kWholeLife], 0);
+
+  // The cost run discounts the replacements, clears earlier costs and leaves the impacts alone.
+  const auto impacts = ws->Results.Bldg.Impact;
+  ws->Results.Bldg.Cost[kDemolition] = 123;
+  ASSERT_TRUE(RunCosts().Completed);
+  EXPECT_EQ(log.lines.back(), "   LCC calculation completed");
+  EXPECT_EQ(log.progress, 1);
+  const PartResult& b = ws->Results.Bldg;
+  EXPECT_NEAR(b.Cost[kAsBuilt], 4 * 1.1 * 6, 1e-4);
+  EXPECT_NEAR(b.Cost[kOperatingMaterial], 4 * 1.1 * 1.1440627 * 6, 1e-4);  // DF(20) + DF(40)
+  EXPECT_EQ(b.Cost[kDemolition], 0);
+  EXPECT_NEAR(b.Cost[kWholeLife], 4 * 1.1 * 2.1440627 * 6, 1e-3);
+  EXPECT_EQ(b.Impact, impacts);
+  ASSERT_TRUE(RunImpacts().Completed);
+  EXPECT_NEAR(ws->Results.Bldg.Cost[kAsBuilt], 4 * 1.1 * 6, 1e-4);  // and the other way round
 }
 
 TEST_F(Calculation, LivesBeyondFiftyYearsAndNegativeLives) {
@@ -227,15 +242,13 @@ TEST_F(Calculation, OperationsFilesGiveQuantitiesAndUserValuesOverrideTheDefault
   AddElement(320, "E5.SRE", 12, {"2", "3"});
   AddComponent(310, "C5.SRC", 4, {{"E5.SRE", 12}});
   AddGroup(kServices, "S1.SER", 1, {{"C5.SRC", 4, 1}});
-  ASSERT_TRUE(RunImpacts().Completed);
-  ASSERT_TRUE(RunCosts().Completed);
-  EXPECT_NEAR(ws->Results.SerPortion[4].Impact[kAsBuilt][1], 6.6 + 100 * 0.6, 1e-4);
-  EXPECT_NEAR(ws->Results.SerPortion[4].Cost[kAsBuilt], 4 * 6.6, 1e-4);
+  const PartResult& p = ws->Results.SerPortion[4];
+  ASSERT_TRUE(RunImpacts().Completed && RunCosts().Completed);
+  EXPECT_NEAR(p.Impact[kAsBuilt][1], 6.6 + 100 * 0.6, 1e-4);
+  EXPECT_NEAR(p.Cost[kAsBuilt], 4 * 6.6, 1e-4);
 
   AddUserValues("E5.SRE", UserValues{false, 1, {6}, {0}, {50}, {11}});
-  ASSERT_TRUE(RunImpacts().Completed);
-  ASSERT_TRUE(RunCosts().Completed);
-  const PartResult& p = ws->Results.SerPortion[4];
+  ASSERT_TRUE(RunImpacts().Completed && RunCosts().Completed);
   EXPECT_NEAR(p.Impact[kAsBuilt][1], 2 * 6, 1e-4);  // material 6, no wastage
   EXPECT_EQ(p.Impact[kOperatingMaterial][1], 0);    // lives 50 years
   EXPECT_NEAR(p.Cost[kAsBuilt], 11 * 6, 1e-4);      // the user's unit cost, not 9
@@ -257,31 +270,14 @@ TEST_F(Calculation, UserValuesOfAnOwnMaterialListReplaceNumberWastageLifeAndCost
   EXPECT_NEAR(ws->Results.FdnGroup[0].Cost[kAsBuilt], (4 * 1.1f * 2 + 9) * 6, 1e-3);
 }
 
-TEST_F(Calculation, CostRunDiscountsReplacementsAndLeavesImpactsAlone) {
-  OneFoundationElement({"5", "1", "10", "20"});
-  ASSERT_TRUE(RunImpacts().Completed);
-  const auto impacts = ws->Results.Bldg.Impact;
-  ws->Results.Bldg.Cost[kDemolition] = 123;  // entered on the LCC screen earlier; cleared by the run
-  ASSERT_TRUE(RunCosts().Completed);
-  const PartResult& b = ws->Results.Bldg;
-  EXPECT_NEAR(b.Cost[kAsBuilt], 4 * 1.1 * 6, 1e-4);
-  EXPECT_NEAR(b.Cost[kOperatingMaterial], 4 * 1.1 * 1.1440627 * 6, 1e-4);  // DF(20) + DF(40)
-  EXPECT_EQ(b.Cost[kDemolition], 0);
-  EXPECT_NEAR(b.Cost[kWholeLife], 4 * 1.1 * 2.1440627 * 6, 1e-3);
-  EXPECT_EQ(b.Impact, impacts);
-  ASSERT_TRUE(RunImpacts().Completed);
-  EXPECT_NEAR(ws->Results.Bldg.Cost[kAsBuilt], 4 * 1.1 * 6, 1e-4);  // and the other way round
-}
-
 TEST_F(Calculation, ElectricityAndTownGasOfOnePortionBothCount) {
   AddMaterial(3, kElectricityMat, 0.5f);
   AddMaterial(4, kTownGasMat, 0.25f);
   ws->EnergyUse.Value = {0, 0, 1000, 0, 0, 999999};  // index 5 is not read
-  ws->NonAC.TownGas.Count = 2;
-  ws->NonAC.TownGas.System[1].SubSystemOf = 2;
-  ws->NonAC.TownGas.System[1].AnnualUse = 500;
-  ws->NonAC.TownGas.System[2].SubSystemOf = 0;
-  ws->NonAC.TownGas.System[2].AnnualUse = 10;
+  GasSystemGroup& gas = ws->NonAC.TownGas;
+  gas.Count = 2;
+  std::tie(gas.System[1].SubSystemOf, gas.System[1].AnnualUse) = std::pair(2, 500.0f);
+  std::tie(gas.System[2].SubSystemOf, gas.System[2].AnnualUse) = std::pair(0, 10.0f);
   ASSERT_TRUE(RunImpacts().Completed);
   const PartResult& fire = ws->Results.SerPortion[2];
   EXPECT_FLOAT_EQ(fire.Energy[kOperatingEnergy], 1000 * 3.6f * 50 + 500 * 50);
@@ -291,8 +287,8 @@ TEST_F(Calculation, ElectricityAndTownGasOfOnePortionBothCount) {
   EXPECT_FLOAT_EQ(ws->Results.Bldg.Energy[kOperatingEnergy], 205500);
   EXPECT_FLOAT_EQ(ws->Results.Ser.Impact[kOperatingEnergy][1], 0.5f * 180000 + 0.25f * 25500);
   ASSERT_TRUE(RunCosts().Completed);
-  const float u = 50.735418f;
-  EXPECT_NEAR(ws->Results.SerPortion[2].Cost[kOperatingEnergy], u * (1000 * 0.92f + 500 * 0.21f), 0.5);  // single precision
+  const float u = 50.735418f;  // single precision: to half a dollar
+  EXPECT_NEAR(ws->Results.SerPortion[2].Cost[kOperatingEnergy], u * (1000 * 0.92f + 500 * 0.21f), 0.5);
   EXPECT_NEAR(ws->Results.Bldg.Cost[kWholeLife], u * (1000 * 0.92f + 510 * 0.21f), 0.5);
 }
 
@@ -311,7 +307,6 @@ TEST(Discounting, FactorsAndReplacementCounts) {
   EXPECT_EQ(EnergyPresentValueFactor(equal), 50);
   equal.Escalation += 1e-6f;
   EXPECT_NEAR(EnergyPresentValueFactor(equal), 50.00125f, 1e-4);
-
   for (const auto& [life, count] : {std::pair{20.0f, 2}, {25.0f, 1}, {30.0f, 1}, {10.0f, 4}, {50.0f, 0}, {60.0f, 0},
                                    {-60.0f, 0}, {0.0f, 0}}) {
     EXPECT_EQ(ReplacementCount(life), count) << life;
@@ -320,22 +315,13 @@ TEST(Discounting, FactorsAndReplacementCounts) {
   const DiscountRates flat = RatesFromPercent(3, 3, 0);  // no real discounting: every factor is 1
   EXPECT_FLOAT_EQ(ReplacementDiscountSum(flat, 1e-3f, 5), 5);
   EXPECT_FLOAT_EQ(ReplacementDiscountSum(flat, 1e-7f, 499999999), 499999999);
-  const float below = ReplacementDiscountSum(d, 1e-4f, 100000);
-  const float above = ReplacementDiscountSum(d, 1e-4f, 100001);
+  const float below = ReplacementDiscountSum(d, 1e-4f, 100000), above = ReplacementDiscountSum(d, 1e-4f, 100001);
   EXPECT_NEAR(above, below, below * 1e-3);
   EXPECT_GT(above, 0);
 }
 
-TEST_F(Calculation, StatusLinesPreconditionsAndCancelling) {
+TEST_F(Calculation, PreconditionsRefusalsAndCancelling) {
   OneFoundationElement({"5", "1", "10", "20"});
-  ASSERT_TRUE(RunImpacts().Completed);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"", "   Impact calculation commenced ...", "   Stage 1 in progress",
-                                                 "   Stage 2 in progress", "   Stage 3 in progress",
-                                                 "   Stage 4 in progress", "   Impact calculation completed"}));
-  ASSERT_TRUE(RunCosts().Completed);
-  EXPECT_EQ(log.lines.back(), "   LCC calculation completed");
-  EXPECT_EQ(log.progress, 1);
-  log.lines.clear();
   ws->Db.LcaDbFolder.clear();
   EXPECT_EQ(RunImpacts().Message, "Directory for main LCIA database file not set!!");
   ws->Project.ProjFileName.clear();
@@ -354,10 +340,6 @@ TEST_F(Calculation, StatusLinesPreconditionsAndCancelling) {
   EXPECT_EQ(ws->Results.Bldg.Impact[kAsBuilt][1], 0);
 }
 
-namespace {
-std::string Terminated(const std::string& chain) { return chain + " Impacting calculation terminated!!"; }
-}  // namespace
-
 TEST_F(Calculation, ErrorChainsWordForWord) {
   AddElement(120, "E1.FDE", 0, {"5", "1", "10", "20"});
   AddElement(220, "E9.FLE", 0, {"5", "1"});
@@ -369,8 +351,7 @@ TEST_F(Calculation, ErrorChainsWordForWord) {
   const auto runWithSecondGroup = [&](int grpType, const std::string& file, const std::vector<CompLine>& comps) {
     AddGroup(grpType, file, 1, comps);
     const CalculationOutcome out = RunImpacts();
-    ProjectState& p = ws->Project;
-    (grpType == kFoundation ? p.FdnCount : grpType == kFloor ? p.FlrCount : p.SerCount) -= 1;
+    std::get<0>(GroupList(grpType)) -= 1;
     EXPECT_FALSE(out.Completed);
     EXPECT_NE(log.lines.back().find("Stage 1"), std::string::npos);  // stopped in stage 1
     return out.Message;
@@ -380,9 +361,7 @@ TEST_F(Calculation, ErrorChainsWordForWord) {
   EXPECT_EQ(runWithSecondGroup(kFoundation, "F3.FDN", {{"C8.FDC", 0, 1}}),
             Terminated("F3.FDN Err with C8.FDC Err with E9.FLE is not for a Foundations element!"));
   // A floor list naming a foundation group file.
-  ws->Project.FlrCount = 1;
-  ws->Project.FlrFile[0] = "F1.FDN";
-  ws->Project.FlrQty[0] = 1;
+  std::tie(ws->Project.FlrCount, ws->Project.FlrFile[0], ws->Project.FlrQty[0]) = std::tuple(1, "F1.FDN", 1.0f);
   EXPECT_EQ(RunImpacts().Message, Terminated("F1.FDN is not a Floors file!"));
   ws->Project.FlrCount = 0;
   EXPECT_GT(ws->Results.FdnGroup[0].Impact[kAsBuilt][1], 0);  // results before the fault stay

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/ScriptedPrompts.h"
@@ -68,12 +69,9 @@ TEST(ViewComputation, GlobalWarmingOf197000NormalisesToOneAndWeighsPointThree) {
   EXPECT_NEAR(score[kAsBuilt], 0.43f + 0.55556f, 1e-5);
   EXPECT_EQ(score[kDemolition], 0);
   const ShownView shown = ShowStage(view, score, kAsBuilt);
-  EXPECT_EQ(shown.Characterised[2], "197000");
-  EXPECT_EQ(shown.Normalised[2], "1");
-  EXPECT_EQ(shown.Weighted[2], "0.3");
-  EXPECT_EQ(shown.Weighted[0], "0.43");
-  EXPECT_EQ(shown.Energy, "12");
-  EXPECT_EQ(shown.Score, "0.98556");
+  EXPECT_EQ(std::tuple(shown.Characterised[2], shown.Normalised[2], shown.Weighted[2], shown.Weighted[0], shown.Energy,
+                       shown.Score),
+            std::tuple("197000", "1", "0.3", "0.43", "12", "0.98556"));
 }
 
 TEST(ViewComputation, NoZeroPriceOrOverflowReachesTheView) {
@@ -101,15 +99,18 @@ TEST(ViewSelection, ChoosesTheSourceOfEveryPartEntryAndGroup) {
   info.FlrCount = 2;
   info.FlrName[0] = "Typical";
   info.FlrName[1] = "Roof";
-  EXPECT_EQ(ViewSource(*results, info, {kWholeBldg, -1, -1}), &results->Bldg);
-  EXPECT_EQ(ViewSource(*results, info, {kFloors, 2, -1}), &results->FlrPortion[1]);
-  EXPECT_EQ(ViewSource(*results, info, {kServicesPart, 5, -1}), &results->SerPortion[4]);
-  EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, 1}), &results->FlrGroup[1]);
-  // Incomplete or out of range: nothing.
-  EXPECT_EQ(ViewSource(*results, info, {kFloors, -1, -1}), nullptr);
-  EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, -1}), nullptr);
-  EXPECT_EQ(ViewSource(*results, info, {kFloors, 4, 2}), nullptr);
-  EXPECT_EQ(ViewSource(*results, info, {kFoundations, 1, 0}), nullptr);  // no foundation groups
+  // Incomplete or out of range: nothing; there are no foundation groups.
+  const LcaResultSet& r = *results;
+  for (const auto& [part, entry, group, source] : {std::tuple{kWholeBldg, -1, -1, &r.Bldg},
+                                                   {kFloors, 2, -1, &r.FlrPortion[1]},
+                                                   {kServicesPart, 5, -1, &r.SerPortion[4]},
+                                                   {kFloors, 4, 1, &r.FlrGroup[1]},
+                                                   {kFloors, -1, -1, nullptr},
+                                                   {kFloors, 4, -1, nullptr},
+                                                   {kFloors, 4, 2, nullptr},
+                                                   {kFoundations, 1, 0, nullptr}}) {
+    EXPECT_EQ(ViewSource(*results, info, {part, entry, group}), source) << part << " " << entry << " " << group;
+  }
 }
 
 TEST_F(ResultsFixture, ResultFileRoundTripKeepsEveryValue) {
@@ -117,12 +118,8 @@ TEST_F(ResultsFixture, ResultFileRoundTripKeepsEveryValue) {
   ProjectState info;
   auto read = std::make_unique<LcaResultSet>();
   ASSERT_TRUE(ReadResultFile(tmp.File("C.RES"), info, *read));
-  EXPECT_EQ(info.ProjFileName, "OFFICE.PRJ");
-  EXPECT_EQ(info.ProjName, "Office");
-  EXPECT_EQ(info.SerName[1], "Risers");
-  EXPECT_FLOAT_EQ(info.SerQty[1], 3);
-  EXPECT_EQ(info.FlrCount, 0);
-  EXPECT_TRUE(info.ProjDir.empty());
+  EXPECT_EQ(std::tuple(info.ProjFileName, info.ProjName, info.SerName[1], info.SerQty[1], info.FlrCount, info.ProjDir),
+            std::tuple("OFFICE.PRJ", "Office", "Risers", 3.0f, 0, ""));
   std::vector<const PartResult*> a, b;
   ForEachPart(ws->Results, [&](const PartResult& p) { a.push_back(&p); });
   ForEachPart(*read, [&](const PartResult& p) { b.push_back(&p); });
@@ -171,8 +168,7 @@ TEST_F(ResultsFixture, MalformedResultFilesLeaveTheCaseAsItWas) {
     EXPECT_NE(prompts.Messages().back().find(name), std::string::npos) << prompts.Messages().back();
   }
   EXPECT_EQ(prompts.Messages().size(), 3u);
-  EXPECT_EQ(alternative.Info.ProjName, "kept");
-  EXPECT_EQ(alternative.Results.Bldg.Cost[0], 42);
+  EXPECT_EQ(std::pair(alternative.Info.ProjName, alternative.Results.Bldg.Cost[0]), std::pair(std::string("kept"), 42.0f));
   EXPECT_FALSE(screen.SaveEnabled(kAlternativeCase));
 }
 
@@ -194,10 +190,8 @@ TEST_F(ResultsFixture, AReferenceSavedAndLoadedAsAlternativeShowsTheSameView) {
   prompts.QueueFile(tmp.File("REF.RES"));
   screen.LoadCase(kAlternativeCase, prompts);
   const ShownView alternative = showServicesEnvelope(kAlternativeCase);
-  EXPECT_EQ(alternative.Characterised, reference.Characterised);
-  EXPECT_EQ(alternative.Normalised, reference.Normalised);
-  EXPECT_EQ(alternative.Weighted, reference.Weighted);
-  EXPECT_EQ(alternative.Score, reference.Score);
+  EXPECT_EQ(std::tie(alternative.Characterised, alternative.Normalised, alternative.Weighted, alternative.Score),
+            std::tie(reference.Characterised, reference.Normalised, reference.Weighted, reference.Score));
   EXPECT_EQ(alternative.Cost, FormatGeneral(ws->Cases.Case[kReferenceCase].Results.SerPortion[1].Cost[0]));
   EXPECT_NE(alternative.Cost, "0");
 }
