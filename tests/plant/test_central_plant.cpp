@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "plant/AirSide.h"
 #include "plant/CentralPlant.h"
@@ -21,16 +22,14 @@ PlantInput AirCooledPlant() {
   p.PlantType = kAirCooled;
   p.DesignTemp1 = 35;
   p.ChillerCount = 3;
-  p.Chiller[1] = ChillerUnit{kScrew, 100, 30, 5, 0};
-  p.Chiller[2] = ChillerUnit{kScrew, 100, 30, 5, 0};
+  p.Chiller[1] = p.Chiller[2] = ChillerUnit{kScrew, 100, 30, 5, 0};
   p.Chiller[3] = ChillerUnit{kCentrifugal, 1000, 250, 48, 0};
   p.PlpCount = 2;
   p.Plp[1] = {10, 150, 3};
   p.Plp[2] = {48, 150, 12};
   // Listed but not part of an air-cooled plant.
-  p.CwpCount = 1;
+  p.CwpCount = p.TowerCount = 1;
   p.Cwp[1] = {60, 200, 20};
-  p.TowerCount = 1;
   p.Tower[1] = {1500, 60, 15};
   return p;
 }
@@ -42,16 +41,11 @@ PlantInput TowerPlant() {
   p.PumpingType = kTwoLoopVariableSpeed;
   p.DesignTemp1 = 30;
   p.DesignTemp2 = 35;
-  p.ChillerCount = 2;
-  p.Chiller[1] = ChillerUnit{kCentrifugal, 1000, 200, 48, 57.2f};
-  p.Chiller[2] = ChillerUnit{kCentrifugal, 1000, 200, 48, 57.2f};
-  p.PlpCount = 2;
+  p.ChillerCount = p.PlpCount = p.SlpCount = p.CwpCount = p.TowerCount = 2;
+  p.Chiller[1] = p.Chiller[2] = ChillerUnit{kCentrifugal, 1000, 200, 48, 57.2f};
   p.Plp[1] = p.Plp[2] = {48, 150, 10};
-  p.SlpCount = 2;
   p.Slp[1] = p.Slp[2] = VariablePumpUnit{2, 48, 250, 18};
-  p.CwpCount = 2;
   p.Cwp[1] = p.Cwp[2] = {57.2f, 200, 15};
-  p.TowerCount = 2;
   // Each tower takes one chiller's heat (1200 kW) over the 5 K design range.
   p.Tower[1] = p.Tower[2] = {1300, 1200.0f / (4.2f * 5.0f), 11};
   return p;
@@ -149,8 +143,7 @@ TEST(CentralPlant, AirCooledPlantUsesOutdoorAirAndIgnoresWaterSide) {
   EXPECT_FLOAT_EQ(power.CondenserTemp, 33.0f);
   EXPECT_FLOAT_EQ(power.Cwps + power.Swps + power.Towers + power.Slps, 0.0f);
   // The large last chiller alone at half load; the PLP whose flow covers it.
-  EXPECT_FLOAT_EQ(p.Chiller[1].Capacity + p.Chiller[2].Capacity, 0.0f);
-  EXPECT_FLOAT_EQ(p.Chiller[3].Capacity, 500.0f);
+  EXPECT_EQ(std::tuple(p.Chiller[1].Capacity, p.Chiller[2].Capacity, p.Chiller[3].Capacity), std::tuple(0, 0, 500.0f));
   const float ratio = ChillerPowerRatio(c.run.Curves, kCentrifugal, kAirCooledCondenser, 33, 0.5f);
   EXPECT_NEAR(power.Chillers, c.run.ChillerFactor[3] * 250 * ratio, 1e-3f);
   EXPECT_FLOAT_EQ(power.Plps, 12.0f);
@@ -170,10 +163,8 @@ TEST(CentralPlant, DemandAboveAllRatingsRunsEverythingAtRatedPower) {
   EXPECT_NEAR(p.Chiller[1].Capacity, 1300.0f, 1e-3f);
   // Part load ratio above 1: each chiller at its factor times rated power.
   EXPECT_NEAR(power.Chillers, (c.run.ChillerFactor[1] + c.run.ChillerFactor[2]) * 200, 1e-3f);
-  EXPECT_FLOAT_EQ(power.Slps, 36.0f);  // flow ratio 120/96 > 1: rated power
-  EXPECT_FLOAT_EQ(power.Plps, 20.0f);
-  EXPECT_FLOAT_EQ(power.Cwps, 30.0f);
-  EXPECT_FLOAT_EQ(power.Towers, 22.0f);
+  // Secondary pumps at flow ratio 120/96 > 1, and the rest: rated power.
+  EXPECT_EQ(std::tuple(power.Slps, power.Plps, power.Cwps, power.Towers), std::tuple(36.0f, 20.0f, 30.0f, 22.0f));
 }
 
 TEST(CentralPlant, TowerPlantAtDesignConditionsMeetsDesignTemperature) {
@@ -208,11 +199,9 @@ TEST(CentralPlant, IndirectSeawaterAtDesignAndDirectSeawater) {
   Checked d(p);
   ASSERT_TRUE(d.ok) << d.status.SimMessage;
   ASSERT_TRUE(CPCSIM(d.run, p, 1000, 0, Outdoor(33), 21.5f, power, d.status));
-  EXPECT_FLOAT_EQ(power.CondenserTemp, 21.5f);
-  EXPECT_FLOAT_EQ(power.Cwps, 0.0f);
+  EXPECT_EQ(std::pair(power.CondenserTemp, power.Cwps), std::pair(21.5f, 0.0f));
   // One chiller runs; the seawater pump at 57.2/114.3 of its flow draws less than rated.
-  EXPECT_GT(power.Swps, 0.0f);
-  EXPECT_LT(power.Swps, 30.0f);
+  EXPECT_TRUE(power.Swps > 0 && power.Swps < 30) << power.Swps;
 }
 
 TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
@@ -241,8 +230,7 @@ TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
   EXPECT_NEAR(r.Sensible, 2 * 3.0f * 1.05f, 1e-5f);
   EXPECT_FLOAT_EQ(r.Latent, 0.0f);
   EXPECT_NEAR(r.ReturnTemp, 24.0f, 1e-5f);
-  EXPECT_GT(r.FanPower, 0.0f);
-  EXPECT_LT(r.FanPower, 4 * 0.5f);
+  EXPECT_TRUE(r.FanPower > 0 && r.FanPower < 4 * 0.5f) << r.FanPower;
 
   loads[1] = {8.0f, 1.0f};  // 80 %: the load as it is
   ASSERT_TRUE(ZoneAirSide(run, 1, zone, air, loads, Outdoor(30), r, status));

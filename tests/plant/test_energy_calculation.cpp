@@ -1,5 +1,5 @@
-// The calculation driver: systems, typed results, the air-conditioning run's
-// questions and the hand-over on leaving.
+// The annual energy of the systems, its confirmation, and the calculation
+// driver: typed results, the air-conditioning run's questions and the hand-over on leaving.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +9,7 @@
 #include "energy/HourlyLoadFile.h"
 #include "plant/AnnualEnergy.h"
 #include "plant/EnergyCalculation.h"
+#include "plant/EnergyConfirmation.h"
 #include "support/SampleModels.h"
 #include "support/TempFolder.h"
 
@@ -30,12 +31,10 @@ std::unique_ptr<Workspace> SmallProject(const TempFolder& dir) {
   a.DesignSupplyAir = {0.3f, 0.3f};
   a.DesignFanPower = 0.5f;
   PlantInput& p = ws->Plant;
-  p.StartHour = 0;
   p.StopHour = 24;
   p.DesignTemp1 = 35;
   p.ChillerCount = 1;
-  p.Chiller[1].RatedCapacity = 20;
-  p.Chiller[1].RatedPower = 6;
+  p.Chiller[1] = ChillerUnit{kCentrifugal, 20, 6, 0, 0};
   ws->EnergyFiles.AssFile = dir.File("S.ASS");
   ws->PlantFiles.WssFile = dir.File("S.WSS");
   EXPECT_TRUE(WriteAirSideFile(ws->EnergyFiles.AssFile, "S", ws->Energy, ws->AirSide));
@@ -43,19 +42,41 @@ std::unique_ptr<Workspace> SmallProject(const TempFolder& dir) {
   return ws;
 }
 
-void WriteZeroLoads(const Workspace& ws) {
-  ASSERT_TRUE(kelca::testing::WriteConstantLoads(HourlyLoadFilePath(ws), ws.Energy, {}, {28, 24, 0.015f}));
-}
-
 }  // namespace
 
-TEST(ZoneElectricity, DensityTimesAreaTimesHoursTimesMultipliers) {
+TEST(SystemEnergy, OnlyCountedSystemsAreSummedAndAZeroEfficiencyStopsTheTownGas) {
+  ElectricSystemGroup g;
+  g.Count = 1;
+  g.System[1] = {"Exhaust fans", 30, 4000, 0.8f, 0};
+  g.System[2] = {"not counted", 100, 100, 1, 777};
+  CalculateElectricSystems(g);
+  EXPECT_EQ(std::pair(g.System[0].AnnualEnergy, g.System[2].AnnualEnergy), std::pair(96000.0f, 777.0f));
+  g.Count = 0;
+  CalculateElectricSystems(g);
+  EXPECT_FLOAT_EQ(g.System[0].AnnualEnergy, 0.0f);
+
+  GasSystemGroup gas;
+  gas.Count = 3;
+  gas.System[1] = {"Kitchen", 1, 100, 0.5f, 2000, 0.4f, 0};  // 2000 h x 100 kW x 0.4 x 3.6 / 0.5
+  gas.System[2] = {"Boiler", 0, 50, 0, 1000, 1, 0};
+  gas.System[3] = {"Heater", 4, 10, 1, 100, 1, 11};
+  std::string message;
+  EXPECT_FALSE(CalculateTownGas(gas, message));
+  EXPECT_EQ(message, "Error: Zero Eff. for Gas System No.2");
+  EXPECT_FLOAT_EQ(gas.System[1].AnnualUse, 576000.0f);
+  EXPECT_FLOAT_EQ(gas.System[3].AnnualUse, 11.0f) << "later systems are not computed";
+  EXPECT_FLOAT_EQ(gas.System[0].AnnualUse, 576011.0f) << "the total stays the sum of the items";
+  gas.System[2].Efficiency = 0.9f;
+  EXPECT_TRUE(CalculateTownGas(gas, message));
+  EXPECT_EQ(std::pair(gas.System[2].AnnualUse, gas.System[0].AnnualUse), std::pair(200000.0f, 779600.0f));
+}
+
+TEST(SystemEnergy, ZoneElectricityIsDensityTimesAreaTimesHoursTimesMultipliers) {
   EnergyModel m;
   EnergyZone& z = kelca::testing::AddZone(m, "Z", 3);
   EnergyRoom office = kelca::testing::MakeRoom("Office", kOffice, 50);
   office.IdenticalRooms = 2;
   office.LightingLoad = 10;
-  office.EquipmentLoad = 20;
   kelca::testing::AddRoom(z, office);
   EnergyRoom store = kelca::testing::MakeRoom("Store", kNonAC, 10);
   store.LightingLoad = 5;
@@ -67,11 +88,41 @@ TEST(ZoneElectricity, DensityTimesAreaTimesHoursTimesMultipliers) {
   EXPECT_FLOAT_EQ(e.Value[0], e.Value[1] + e.Value[2]);
 }
 
+TEST(EnergyConfirmation, CopyConfirmAndMissingValues) {
+  EnergyUseSummary summary;
+  summary.Value = {1234567.9f, 0.5f, 0, 12345678, 3, 1E-05f};
+  EnergyConfirmation form = OpenEnergyConfirmation(summary);
+  for (const std::string& c : form.Confirmed) EXPECT_TRUE(c.empty());
+  EXPECT_EQ(form.Predicted[1], "0.5");
+
+  CopyPredictedValue(form, 2);
+  EXPECT_EQ(form.Confirmed[2], "0");
+  EnergyUseSummary stored = summary;
+  stored.Value[0] = -1;
+  EXPECT_EQ(ConfirmEnergyUse(form, stored).message, "Missing confirmed energy use value(s)");
+  EXPECT_FLOAT_EQ(stored.Value[0], -1.0f) << "nothing is stored";
+
+  // "Copy All" then confirm stores the predicted values unchanged.
+  CopyAllPredictedValues(form);
+  EnergyUseSummary confirmed;
+  ASSERT_TRUE(ConfirmEnergyUse(form, confirmed));
+  EXPECT_EQ(confirmed.Value, summary.Value);
+
+  // Typed corrections use the leading number; text without one gives 0.
+  form.Confirmed[3] = "  2500 kWh";
+  form.Confirmed[4] = "n/a";
+  ASSERT_TRUE(ConfirmEnergyUse(form, confirmed));
+  EXPECT_EQ(std::pair(confirmed.Value[3], confirmed.Value[4]), std::pair(2500.0f, 0.0f));
+  // Opening again shows the last confirmed values.
+  EXPECT_EQ(OpenEnergyConfirmation(confirmed).Predicted[3], "2500");
+}
+
 TEST(EnergyCalculation, SystemResultsAsShownAndTypedCorrections) {
   auto ws = std::make_unique<Workspace>();
-  ws->NonAC.Electric[kLiftsEscalators].Count = 2;
-  ws->NonAC.Electric[kLiftsEscalators].System[1] = {"Lifts", 40, 3000, 0.5f, 0};
-  ws->NonAC.Electric[kLiftsEscalators].System[2] = {"Escalators", 10, 1000, 1, 0};
+  ElectricSystemGroup& lifts = ws->NonAC.Electric[kLiftsEscalators];
+  lifts.Count = 2;
+  lifts.System[1] = {"Lifts", 40, 3000, 0.5f, 0};
+  lifts.System[2] = {"Escalators", 10, 1000, 1, 0};
   ScriptedPrompts prompts;
   CollectingProgress log;
   ASSERT_TRUE(CalculateSystem(*ws, kLiftEscalatorSystems, prompts, log));
@@ -86,8 +137,7 @@ TEST(EnergyCalculation, SystemResultsAsShownAndTypedCorrections) {
 
   // The total becomes the sum of the typed items, not a typed total.
   EnterTypedResults(*ws, kLiftEscalatorSystems, {"5000", "abc"});
-  EXPECT_FLOAT_EQ(ws->NonAC.Electric[kLiftsEscalators].System[2].AnnualEnergy, 0.0f);
-  EXPECT_FLOAT_EQ(ws->NonAC.Electric[kLiftsEscalators].System[0].AnnualEnergy, 5000.0f);
+  EXPECT_EQ(std::pair(lifts.System[2].AnnualEnergy, lifts.System[0].AnnualEnergy), std::pair(0.0f, 5000.0f));
   EnterTypedResults(*ws, kAirConditioningSystem, {"1", "2", "3", "4", "5", "6", "7"});
   EXPECT_FLOAT_EQ(ws->ACEnergy.Value[0], 28.0f);
 
@@ -102,28 +152,23 @@ TEST(EnergyCalculation, SystemResultsAsShownAndTypedCorrections) {
 TEST(EnergyCalculation, AnExistingLoadFileIsOverwrittenOrReusedAndAPlantFaultEndsTheLog) {
   TempFolder dir;
   auto ws = SmallProject(dir);
-  WriteZeroLoads(*ws);
+  ASSERT_TRUE(kelca::testing::WriteConstantLoads(HourlyLoadFilePath(*ws), ws->Energy, {}, {28, 24, 0.015f}));
   const std::string loads = dir.Read("AnHSpCL.TXT");
-
-  ScriptedPrompts cancel;
+  // Each run answers the overwrite question and then whether to proceed.
+  const auto run = [&](std::vector<Answer> answers, ScriptedPrompts& prompts, CollectingProgress& log) {
+    for (Answer a : answers) prompts.QueueAnswer(a);
+    return CalculateAirConditioning(*ws, prompts, log);
+  };
+  ScriptedPrompts cancel, stop, reuse, failing;
   CollectingProgress log;
-  cancel.QueueAnswer(Answer::Cancel);
-  EXPECT_FALSE(CalculateAirConditioning(*ws, cancel, log));
+  EXPECT_FALSE(run({Answer::Cancel}, cancel, log));
   EXPECT_EQ(cancel.log.front(),
             "YesNoCancel: Cooling load data file already exits. Re-calculate and overwrite the file?");
-  EXPECT_TRUE(log.lines.empty());
-
-  ScriptedPrompts stop;
-  stop.QueueAnswer(Answer::No);
-  stop.QueueAnswer(Answer::No);  // do not proceed
-  EXPECT_FALSE(CalculateAirConditioning(*ws, stop, log));
+  EXPECT_FALSE(run({Answer::No, Answer::No}, stop, log));
   EXPECT_EQ(stop.log.back(), "YesNo: Proceed to predict air-conditioning energy use?");
   EXPECT_TRUE(log.lines.empty());
 
-  ScriptedPrompts reuse;
-  reuse.QueueAnswer(Answer::No);
-  reuse.QueueAnswer(Answer::Yes);
-  ASSERT_TRUE(CalculateAirConditioning(*ws, reuse, log)) << ws->Sim.SimMessage;
+  ASSERT_TRUE(run({Answer::No, Answer::Yes}, reuse, log)) << ws->Sim.SimMessage;
   EXPECT_EQ(log.lines.front(), "Started to calculate A/C energy use");
   EXPECT_EQ(log.lines.back(), "A/C energy use calculation completed");
   EXPECT_EQ(dir.Read("AnHSpCL.TXT"), loads);
@@ -132,11 +177,8 @@ TEST(EnergyCalculation, AnExistingLoadFileIsOverwrittenOrReusedAndAPlantFaultEnd
   // A plant fault ends the run log.
   ws->Plant.ChillerCount = 0;
   ASSERT_TRUE(WritePlantFile(ws->PlantFiles.WssFile, "S", ws->Plant));
-  ScriptedPrompts failing;
-  failing.QueueAnswer(Answer::No);
-  failing.QueueAnswer(Answer::Yes);
   log.lines.clear();
-  EXPECT_FALSE(CalculateAirConditioning(*ws, failing, log));
+  EXPECT_FALSE(run({Answer::No, Answer::Yes}, failing, log));
   ASSERT_GE(log.lines.size(), 2u);
   EXPECT_EQ(log.lines[log.lines.size() - 2], "A/C energy use calculation terminated.");
   EXPECT_EQ(log.lines.back(), "SimPrep: No Chillers?");

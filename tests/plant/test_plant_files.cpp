@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plant/EnergyResultFile.h"
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"
 #include "support/TempFolder.h"
@@ -23,28 +24,37 @@ PlantInput WaterCooledPlant() {
   p.DesignTemp4 = 33.0f;
   p.ChillerCount = 3;
   for (int i = 1; i <= 3; ++i) p.Chiller[i] = {i - 1, 1000.0f * i, 180.5f * i, 47.6f * i, 57.1f * i};
-  p.PlpCount = 2;
+  p.PlpCount = p.SwpCount = p.AdditionalHvac.Count = 2;
+  p.SlpCount = p.CwpCount = p.TowerCount = p.FauCount = 1;
   p.Plp[1] = {47.6f, 150, 11};
   p.Plp[2] = {95.2f, 160, 22.5f};
-  p.SlpCount = 1;
   p.Slp[1] = {2, 150, 250, 55};
-  p.CwpCount = 1;
   p.Cwp[1] = {180, 200, 45};
-  p.SwpCount = 2;
   p.Swp[1] = {1, 200, 180, 50};
   p.Swp[2] = {0, 100, 180, 25};
-  p.TowerCount = 1;
   p.Tower[1] = {7200, 350, 60};
-  p.AdditionalHvac.Count = 2;
   p.AdditionalHvac.System[1] = {"Car park \"exhaust\" fans", 30, 4000, 0.8f, 0};
   p.AdditionalHvac.System[2] = {"Toilet exhaust", 5.5f, 3000, 1, 0};
-  p.FauCount = 1;
   p.Fau[1] = {80, 200, 6.5f, 600, 7.5f, 9.5f};
   return p;
 }
 
 // Reading a file and writing it again gives the same bytes: every stored field
 // is read back into its own place.
+// Fire services, lifts and escalators and town gas systems.
+NonACServices Services() {
+  NonACServices s;
+  s.Electric[kFireServices].Count = 1;
+  s.Electric[kFireServices].System[1] = {"Sprinkler pumps", 22, 50, 1, 0};
+  s.Electric[kLiftsEscalators].Count = s.TownGas.Count = 2;
+  s.Electric[kLiftsEscalators].System[1] = {"Passenger lifts", 40, 3000, 0.35f, 42000};
+  s.Electric[kLiftsEscalators].System[2] = {"Escalators", 11, 3500, 0.6f, 0};
+  s.TownGas.System[1] = {"Kitchen", 3, 120, 0.55f, 2500, 0.4f, 100};
+  s.TownGas.System[2] = {"Water heater", 4, 60, 0.8f, 1000, 0.5f, 1E-05f};
+  s.TownGas.System[0].AnnualUse = 999;  // totals are not stored
+  return s;
+}
+
 void ExpectRewritesSame(const TempFolder& dir, const std::string& name) {
   PlantInput read;
   ASSERT_TRUE(ReadPlantFile(dir.File(name), read));
@@ -61,8 +71,8 @@ TEST(PlantFile, RoundTripKeepsEveryStoredFieldAndAnAirCooledPlantStillWritesEmpt
   PlantInput read;
   read.AdditionalHvac.System[1].AnnualEnergy = 123;  // computed results survive a reload
   ASSERT_TRUE(ReadPlantFile(dir.File("P.WSS"), read));
-  EXPECT_EQ(read.AdditionalHvac.System[1].Name, "Car park 'exhaust' fans");
-  EXPECT_EQ(read.AdditionalHvac.System[1].AnnualEnergy, 123.0f);
+  EXPECT_EQ(std::pair(read.AdditionalHvac.System[1].Name, read.AdditionalHvac.System[1].AnnualEnergy),
+            std::pair(std::string("Car park 'exhaust' fans"), 123.0f));
   const std::string text = dir.Read("P.WSS");
   EXPECT_TRUE(
       text.starts_with("\"Central Plant Data for Project: Tower A\"\r\n4\r\n2\r\n7,19\r\n30.5,35.5,28.25,33\r\n3\r\n"));
@@ -116,15 +126,7 @@ TEST(NonACFile, EmptyFileIsHeaderAndFiveZerosAndEveryFieldRoundTrips) {
   ASSERT_TRUE(WriteNonACFile(dir.File("E.NAC"), "Tower A", NonACServices{}));
   EXPECT_EQ(dir.Read("E.NAC"), "\"Non-AC Services Data for Project: Tower A\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
 
-  NonACServices s;
-  s.Electric[kFireServices].Count = 1;
-  s.Electric[kFireServices].System[1] = {"Sprinkler pumps", 22, 50, 1, 0};
-  s.Electric[kLiftsEscalators].Count = 2;
-  s.Electric[kLiftsEscalators].System[1] = {"Passenger lifts", 40, 3000, 0.35f, 0};
-  s.Electric[kLiftsEscalators].System[2] = {"Escalators", 11, 3500, 0.6f, 0};
-  s.TownGas.Count = 2;
-  s.TownGas.System[1] = {"Kitchen", 3, 120, 0.55f, 2500, 0.4f, 0};
-  s.TownGas.System[2] = {"Water heater", 4, 60, 0.8f, 1000, 0.5f, 0};
+  const NonACServices s = Services();
   ASSERT_TRUE(WriteNonACFile(dir.File("S.NAC"), "P", s));
   const std::string text = dir.Read("S.NAC");
   EXPECT_NE(text.find("\r\n\"Kitchen\"\r\n3,120,0.55,2500,0.4\r\n"), std::string::npos);
@@ -153,4 +155,43 @@ TEST(NonACFile, TownGasUseByServicesPortion) {
   EXPECT_FLOAT_EQ(TownGasUseOfPortion(s, 0), 105.0f);
   EXPECT_FLOAT_EQ(TownGasUseOfPortion(s, 4), 30.0f);
   EXPECT_FLOAT_EQ(TownGasUseOfPortion(s, 2), 0.0f);
+}
+
+TEST(EnergyResultFile, ElevenValuesThenTheSystemCountsAndARoundTripThatRecomputesTotals) {
+  TempFolder dir;
+  AnnualACEnergy ac;
+  ac.Value = {10.5f, 1, 2, 3, 4, 0.5f, 0, 0};
+  ZoneElecEnergy zones;
+  zones.Value = {3, 1, 2};
+  ASSERT_TRUE(WriteEnergyResultFile(dir.File("R.EUR"), ac, zones, PlantInput{}, NonACServices{}));
+  EXPECT_EQ(dir.Read("R.EUR"),
+            "10.5\r\n1\r\n2\r\n3\r\n4\r\n0.5\r\n0\r\n0\r\n3\r\n1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+
+  PlantInput plant;
+  plant.AdditionalHvac.Count = 2;
+  plant.AdditionalHvac.System[1].AnnualEnergy = 1.5f;
+  plant.AdditionalHvac.System[2].AnnualEnergy = 2.25f;
+  ASSERT_TRUE(WriteEnergyResultFile(dir.File("R.EUR"), ac, zones, plant, Services()));
+  AnnualACEnergy ac2;
+  ZoneElecEnergy zones2;
+  PlantInput plant2;
+  plant2.AdditionalHvac.System[1].Name = "kept";
+  NonACServices s2;
+  ASSERT_TRUE(ReadEnergyResultFile(dir.File("R.EUR"), ac2, zones2, plant2, s2));
+  EXPECT_EQ(std::pair(ac2.Value, zones2.Value), std::pair(ac.Value, zones.Value));
+  EXPECT_EQ(std::pair(plant2.AdditionalHvac.Count, plant2.AdditionalHvac.System[1].Name),
+            std::pair(2, std::string("kept")));
+  EXPECT_FLOAT_EQ(plant2.AdditionalHvac.System[0].AnnualEnergy, 3.75f);
+  EXPECT_FLOAT_EQ(s2.Electric[kLiftsEscalators].System[0].AnnualEnergy, 42000.0f);
+  EXPECT_EQ(s2.TownGas.System[2].AnnualUse, 1E-05f);
+  EXPECT_FLOAT_EQ(s2.TownGas.System[0].AnnualUse, 100.00001f);
+
+  // Counts beyond the tables, or a file that breaks off, are refused and change nothing.
+  dir.Write("Bad.EUR", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n0\r\n0\r\n0\r\n14\r\n");
+  dir.Write("Short.EUR", "1\r\n2\r\n");
+  const Status st = ReadEnergyResultFile(dir.File("Bad.EUR"), ac2, zones2, plant2, s2);
+  EXPECT_NE(st.message.find("Bad.EUR"), std::string::npos);
+  EXPECT_NE(st.message.find("number of lift and escalator systems 14"), std::string::npos) << st.message;
+  EXPECT_FALSE(ReadEnergyResultFile(dir.File("Short.EUR"), ac2, zones2, plant2, s2));
+  EXPECT_EQ(ac2.Value, ac.Value);
 }

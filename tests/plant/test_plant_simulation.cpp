@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "common/Paths.h"
@@ -41,7 +42,6 @@ struct Fixture {
     kelca::testing::AddRoom(z, kelca::testing::MakeRoom("Room", roomType)).IdenticalRooms = 2;
     AirSideZone& a = air->Zone[1];
     a.AcSystemType = kCavOrFcu;
-    a.FreshAirType = 0;
     a.DesignSensibleLoad = {30, 15};
     a.DesignTotalLoad = {40, 20};
     a.DesignSupplyAir = {2.4f, 1.2f};
@@ -49,20 +49,14 @@ struct Fixture {
     a.DesignChwFlow = 1.9f;
 
     plant.PlantType = kAirCooled;
-    plant.StartHour = 0;
     plant.StopHour = 24;
     plant.DesignTemp1 = 35;
-    plant.ChillerCount = 1;
+    plant.ChillerCount = plant.PlpCount = plant.FauCount = 1;
     plant.Chiller[1] = {kScrew, 400, 120, 19, 0};
-    plant.PlpCount = 1;
     plant.Plp[1] = {19, 150, 4};
-    plant.FauCount = 1;
     plant.Fau[1] = {5, 12, 0.5f, 400, 1.5f, 0.6f};
 
-    files.LoadFile = dir.File(kHourlyLoadFileName);
-    files.OutputFile = dir.File(kPlantOutputFileName);
-    files.AirSideFile = dir.File("P.ASS");
-    files.PlantFile = dir.File("P.WSS");
+    files = {dir.File("P.ASS"), dir.File("P.WSS"), dir.File(kHourlyLoadFileName), dir.File(kPlantOutputFileName)};
   }
 
   void WriteLoads(RoomHourLoad load = {0, 0, 24}, LoadHourWeather w = {}, int hours = kHoursPerYear) {
@@ -171,7 +165,7 @@ TEST(PlantYear, FaultStopsTheRunAndKeepsThePreviousOutput) {
   f.WriteLoads({0, 0, 24}, {}, 1000);
   EXPECT_FALSE(f.Run());
   EXPECT_TRUE(f.status.SimError);
-  EXPECT_EQ(f.status.SimMessage.rfind("RunPlantSimulation: ", 0), 0u);
+  EXPECT_TRUE(f.status.SimMessage.starts_with("RunPlantSimulation: ")) << f.status.SimMessage;
   EXPECT_NE(f.status.SimMessage.find(kHourlyLoadFileName), std::string::npos) << f.status.SimMessage;
   EXPECT_EQ(f.dir.Read(kPlantOutputFileName), "previous run\r\n");
   EXPECT_GT(f.energy.Value[1], 0.0f) << "the hours done are summed";
@@ -183,19 +177,16 @@ TEST(PlantYear, FaultStopsTheRunAndKeepsThePreviousOutput) {
   ASSERT_TRUE(WriteConstantLoads(other.files.LoadFile, *f.model, {}));
   EXPECT_FALSE(other.Run());
 
-  Fixture empty(kHotelGuestRoom);
-  empty.plant.ChillerCount = 0;
-  empty.WriteLoads();
-  EXPECT_FALSE(empty.Run());
-  EXPECT_EQ(empty.status.SimMessage, "SimPrep: No Chillers?");
-  EXPECT_FALSE(FileExists(empty.files.OutputFile));
-
-  Fixture cancelled(kHotelGuestRoom);
-  cancelled.WriteLoads();
-  cancelled.progress.cancel = true;
-  EXPECT_FALSE(cancelled.Run());
-  EXPECT_EQ(cancelled.status.SimMessage, "RunPlantSimulation: Run cancelled!");
-  EXPECT_FALSE(FileExists(cancelled.files.OutputFile));
+  // An empty plant, and a cancelled run: the message, and no output file.
+  for (const bool cancel : {false, true}) {
+    Fixture g(kHotelGuestRoom);
+    g.plant.ChillerCount = cancel ? 1 : 0;
+    g.progress.cancel = cancel;
+    g.WriteLoads();
+    EXPECT_FALSE(g.Run());
+    EXPECT_EQ(g.status.SimMessage, cancel ? "RunPlantSimulation: Run cancelled!" : "SimPrep: No Chillers?");
+    EXPECT_FALSE(FileExists(g.files.OutputFile));
+  }
 }
 
 TEST(PlantYear, RunReadsTheAirSideAndPlantFilesAgain) {
@@ -208,9 +199,8 @@ TEST(PlantYear, RunReadsTheAirSideAndPlantFilesAgain) {
   f.energy.Value[5] = 123;  // cleared at the start
   ASSERT_TRUE(RunPlantSimulation(*f.model, *f.air, f.plant, f.files, f.energy, f.status, f.progress))
       << f.status.SimMessage;
-  EXPECT_EQ(f.plant.ChillerCount, 1);
-  EXPECT_FLOAT_EQ(f.air->Zone[1].DesignFanPower, 2.5f);
-  EXPECT_FLOAT_EQ(f.energy.Value[5], 0.0f);
+  EXPECT_EQ(std::tuple(f.plant.ChillerCount, f.air->Zone[1].DesignFanPower, f.energy.Value[5]),
+            std::tuple(1, 2.5f, 0.0f));
 
   f.files.PlantFile = f.dir.File("Missing.WSS");
   SimStatus missing;

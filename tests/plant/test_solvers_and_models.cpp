@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "plant/EquipmentModels.h"
 #include "plant/PlantCurves.h"
+#include "plant/Psychrometrics.h"
 #include "plant/Solvers.h"
 
 using namespace kelca;
@@ -34,6 +36,19 @@ double AffinitySpeed(const Polynomial& f, double q, double h) {
 double PolyAt(const Polynomial& p, double x) { return p.C[0] + p.C[1] * x + p.C[2] * x * x; }
 
 }  // namespace
+
+TEST(Psychrometrics, SteamTablesAndRoomAir) {
+  // Saturation pressures of water, kPa (steam tables).
+  for (const auto& [t, p, tolerance] : {std::tuple{0.01f, 0.6117f, 0.001f}, {20.0f, 2.3392f, 0.002f},
+                                        {24.0f, 2.9852f, 0.003f}, {50.0f, 12.352f, 0.01f}, {100.0f, 101.42f, 0.1f}}) {
+    EXPECT_NEAR(SatPressure(t), p, tolerance) << t;
+  }
+  // 24 deg C, 55 % RH: about 0.0103 kg/kg and 50.3 kJ/kg.
+  const float w = VapourHumidityRatio(0.55f * SatPressure(24.0f));
+  EXPECT_NEAR(w, 0.0103f, 0.0002f);
+  EXPECT_NEAR(MoistAirEnthalpy(24.0f, w), 50.3f, 0.4f);
+  EXPECT_FLOAT_EQ(MoistAirEnthalpy(0.0f, 0.0f), 0.0f);
+}
 
 TEST(Solvers, NewtonFindsRootAndReportsFailuresWordForWord) {
   SimStatus ok;
@@ -84,32 +99,25 @@ TEST(EquipmentModels, SeawaterTemperatureTellingValues) {
   }
 }
 
-TEST(EquipmentModels, PumpsAtOrAboveRatedFlowDrawRatedPower) {
+TEST(EquipmentModels, PumpsDrawRatedPowerAtOrAboveRatedFlowAndFollowCurvesAndAffinityLawsBelow) {
   const PlantCurves k = InitCoefficients();
   SimStatus s;
+  PumpPoint p;
   for (int code : {0, 1, 2}) {
     for (float q : {1.0f, 1.4f}) {
-      PumpPoint p;
       ASSERT_TRUE(PmpWCal(k, code, q, 0.7f, p, s));
-      EXPECT_FLOAT_EQ(p.PowerRatio, 1.0f) << "code " << code << " q " << q;
-      EXPECT_FLOAT_EQ(p.HeadRatio, 0.0f);
+      EXPECT_EQ(std::pair(p.PowerRatio, p.HeadRatio), std::pair(1.0f, 0.0f)) << "code " << code << " q " << q;
     }
   }
-  PumpPoint constantFlow;
-  ASSERT_TRUE(PmpWCal(k, 0, 0.2f, 0.2f, constantFlow, s));
-  EXPECT_FLOAT_EQ(constantFlow.PowerRatio, 1.0f);
+  ASSERT_TRUE(PmpWCal(k, 0, 0.2f, 0.2f, p, s));  // constant flow
+  EXPECT_FLOAT_EQ(p.PowerRatio, 1.0f);
   PumpPoint unknown{5, 5};
   ASSERT_TRUE(PmpWCal(k, 7, 0.5f, 0.5f, unknown, s));
   EXPECT_FLOAT_EQ(unknown.PowerRatio, 0.0f);
-}
 
-TEST(EquipmentModels, PartFlowPumpsFollowTheirCurvesAndAffinityLaws) {
-  const PlantCurves k = InitCoefficients();
-  SimStatus s;
   PumpPoint throttled;
   ASSERT_TRUE(PmpWCal(k, 1, 0.5f, 0.5f, throttled, s));
   EXPECT_NEAR(throttled.PowerRatio, PolyAt(k.PumpPower, 0.5), 1e-5);
-
   // Variable speed at 60 % flow against the system head 0.5 + 0.5 qs^2.
   PumpPoint vs;
   ASSERT_TRUE(PmpWCal(k, 2, 0.6f, 0.6f, vs, s));
@@ -118,7 +126,6 @@ TEST(EquipmentModels, PartFlowPumpsFollowTheirCurvesAndAffinityLaws) {
   const double n = AffinitySpeed(k.PumpHeadVariableSpeed, 0.6, head);
   EXPECT_NEAR(vs.PowerRatio, n * n * n * PolyAt(k.PumpPower, 0.6 / n), 1e-4);
   EXPECT_LT(vs.PowerRatio, throttled.PowerRatio);
-
   // Without flow the variable-speed pump holds the system head at low speed: finite, near a trickle's power.
   PumpPoint still, trickle;
   ASSERT_TRUE(PmpWCal(k, 2, 0.0f, 0.0f, still, s));
@@ -142,7 +149,7 @@ TEST(EquipmentModels, ChillerPowerRatioAboveFullLoadIsOne) {
   }
 }
 
-TEST(EquipmentModels, FanPowerByControlCode) {
+TEST(EquipmentModels, FanPowerByControlCodeAndCoilChilledWaterFlow) {
   const PlantCurves k = InitCoefficients();
   SimStatus s;
   FanCoilPoint p;
@@ -166,12 +173,8 @@ TEST(EquipmentModels, FanPowerByControlCode) {
   EXPECT_NEAR(p.FanPowerRatio, n * n * n * PolyAt(k.VsFanPower, 0.5 / n), 1e-4);
   EXPECT_LT(p.FanPowerRatio, igv);
   EXPECT_FALSE(s.SimError);
-}
 
-TEST(EquipmentModels, CoilChilledWaterFlowRatio) {
-  const PlantCurves k = InitCoefficients();
-  SimStatus s;
-  FanCoilPoint p;
+  // The coil's chilled water follows its curve up to full flow.
   ASSERT_TRUE(ASSFWCF(k, 1, 10, 2, 4, 1, 2, p, s));
   EXPECT_NEAR(p.ChwFlowRatio, PolyAt(k.CoilChwFlow, 0.5), 1e-6);
   ASSERT_TRUE(ASSFWCF(k, 1, 10, 2, 9, 3, 2, p, s));
@@ -187,8 +190,7 @@ TEST(EquipmentModels, FailedFanSolveAppendsItsTextAndKeepsResult) {
   FanCoilPoint p{0.25f, 0.75f};
   EXPECT_FALSE(ASSFWCF(k, 2, 10, 2, 5, 1, 1, p, s));
   EXPECT_EQ(s.SimMessage, "SYZ29: Imaginary solution found! ASSFWCF: Failed to solve for IGV angle!");
-  EXPECT_FLOAT_EQ(p.ChwFlowRatio, 0.25f);
-  EXPECT_FLOAT_EQ(p.FanPowerRatio, 0.75f);
+  EXPECT_EQ(std::pair(p.ChwFlowRatio, p.FanPowerRatio), std::pair(0.25f, 0.75f));
 
   k = InitCoefficients();
   k.VsFanPressure = Poly({-1, 0, 0});  // -1 - (P/fr^2) z^2 = 0 has no real root
@@ -200,8 +202,5 @@ TEST(EquipmentModels, FailedFanSolveAppendsItsTextAndKeepsResult) {
 TEST(EquipmentModels, HeatExchangerTemperatureDifference) {
   EXPECT_NEAR(LogMeanTempDifference(10, 5), 5 / std::log(2.0f), 1e-4f);
   EXPECT_FLOAT_EQ(LogMeanTempDifference(4.05f, 4.0f), 4.05f);
-  ChillerUnit c;
-  c.RatedCapacity = 1000;
-  c.RatedPower = 200;
-  EXPECT_FLOAT_EQ(HXConductance(c, 4), 300.0f);
+  EXPECT_FLOAT_EQ(HXConductance(ChillerUnit{0, 1000, 200, 0, 0}, 4), 300.0f);
 }
