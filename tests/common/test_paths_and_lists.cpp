@@ -20,10 +20,11 @@ TEST(Paths, FolderAndFileNameSplitAtEitherSeparator) {
 }
 
 TEST(Paths, ResolveAndReplaceExtension) {
-  EXPECT_EQ(ResolvePath("/p/", "G1.FLR"), "/p/G1.FLR");
-  EXPECT_EQ(ResolvePath("/p", "Ch1\\Ch1Slides.txt"), "/p/Ch1/Ch1Slides.txt");
-  EXPECT_EQ(ResolvePath("/p/", "/abs/X.TXT"), "/abs/X.TXT");
-  EXPECT_EQ(ResolvePath("", "X.TXT"), "X.TXT");
+  for (const auto& [folder, name, path] : {std::tuple{"/p/", "G1.FLR", "/p/G1.FLR"},
+                                           {"/p", "Ch1\\Ch1Slides.txt", "/p/Ch1/Ch1Slides.txt"},
+                                           {"/p/", "/abs/X.TXT", "/abs/X.TXT"}, {"", "X.TXT", "X.TXT"}}) {
+    EXPECT_EQ(ResolvePath(folder, name), path);
+  }
   EXPECT_EQ(ReplaceLastThree("/p/OFFICE.PRJ", "ECI"), "/p/OFFICE.ECI");
   EXPECT_EQ(ReplaceLastThree("AB", "ECI"), "ECI");
   EXPECT_EQ(WithTrailingSlash("/p"), "/p/");
@@ -39,31 +40,26 @@ TEST(Paths, CaseInsensitiveFallbackFindsFileInSameFolder) {
   EXPECT_EQ(FindExistingFile(tmp.File("nofolder/x")), tmp.File("nofolder/x"));
 }
 
-TEST(ListEditing, InsertAfterPickedLineWithinBound) {
+TEST(ListEditing, InsertAfterPickedLineWithinBoundAndDeleteShiftsUp) {
   int count = 2;
   std::array<std::string, 4> names{"a", "b"};
   std::array<float, 4> qty{1, 2};
   EXPECT_EQ(list::InsertAfter(count, 4, 0, names, qty), 1);
   EXPECT_EQ(count, 3);
-  EXPECT_EQ(names[0], "a");
-  EXPECT_EQ(names[1], "");
-  EXPECT_EQ(names[2], "b");
+  EXPECT_EQ(names, (std::array<std::string, 4>{"a", "", "b"}));
   EXPECT_EQ(qty[2], 2);
   EXPECT_EQ(list::InsertAfter(count, 4, -1, names, qty), 3);  // nothing picked: at the end
   EXPECT_EQ(list::InsertAfter(count, 4, 0, names, qty), -1);  // full
   EXPECT_EQ(count, 4);
-}
 
-TEST(ListEditing, DeleteShiftsUpAndClearsLastSlot) {
-  int count = 3;
-  std::array<std::string, 3> names{"a", "b", "c"};
-  EXPECT_TRUE(list::DeleteAt(count, 0, names));
+  // Deleting shifts the later lines up and clears the last slot.
+  count = 3;
+  std::array<std::string, 3> three{"a", "b", "c"};
+  EXPECT_TRUE(list::DeleteAt(count, 0, three));
   EXPECT_EQ(count, 2);
-  EXPECT_EQ(names[0], "b");
-  EXPECT_EQ(names[1], "c");
-  EXPECT_EQ(names[2], "");
-  EXPECT_FALSE(list::DeleteAt(count, 2, names));
-  EXPECT_FALSE(list::DeleteAt(count, -1, names));
+  EXPECT_EQ(three, (std::array<std::string, 3>{"b", "c", ""}));
+  EXPECT_FALSE(list::DeleteAt(count, 2, three));
+  EXPECT_FALSE(list::DeleteAt(count, -1, three));
 }
 
 TEST(ListEditing, MoveUpAndDownStayInsideTheList) {
@@ -71,10 +67,8 @@ TEST(ListEditing, MoveUpAndDownStayInsideTheList) {
   std::array<std::string, 5> s{"x", "y", "z"};
   EXPECT_FALSE(list::MoveUp(3, 0, v, s));
   EXPECT_TRUE(list::MoveUp(3, 2, v, s));
-  EXPECT_EQ(v[1], 3);
-  EXPECT_EQ(s[1], "z");
+  EXPECT_EQ(std::pair(v[1], s[1]), std::pair(3, std::string("z")));
   EXPECT_FALSE(list::MoveDown(3, 2, v, s));  // the last used entry does not move into an empty slot
   EXPECT_TRUE(list::MoveDown(3, 0, v, s));
-  EXPECT_EQ(v[0], 3);
-  EXPECT_EQ(v[1], 1);
+  EXPECT_EQ(v, (std::array<int, 5>{3, 1, 2, 0, 0}));
 }
