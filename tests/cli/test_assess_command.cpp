@@ -119,16 +119,13 @@ TEST_F(AssessCommand, WritesFilesTheScreensLoadBack) {
 // system, and one town gas system of 500 MJ belonging to fire services.
 void WriteEnergyResults(const TempFolder& tmp, const std::string& eurName) {
   auto services = std::make_unique<NonACServices>();
-  services->Electric[kFireServices].Count = 1;
+  services->Electric[kFireServices].Count = services->TownGas.Count = 1;
   services->Electric[kFireServices].System[1].AnnualEnergy = 1000;
-  services->TownGas.Count = 1;
-  services->TownGas.System[1].SubSystemOf = 2;
-  services->TownGas.System[1].Efficiency = 0.8f;
-  services->TownGas.System[1].AnnualUse = 500;
+  services->TownGas.System[1] = {"Gas", 2, 0, 0.8f, 0, 0, 500};
   ASSERT_TRUE(WriteNonACFile(tmp.File("DEPOT.NAC"), "Depot", *services));
   AnnualACEnergy ac;
   ac.Value[0] = 2000;
-  auto plant = std::make_unique<PlantInput>();
+  const auto plant = std::make_unique<PlantInput>();
   ASSERT_TRUE(WriteEnergyResultFile(tmp.File(eurName), ac, ZoneElecEnergy{}, *plant, *services));
 }
 
@@ -180,9 +177,7 @@ TEST_F(AssessCommand, ACalculationErrorPrintsTheRunsTextAndExitsWithOne) {
 
 TEST_F(AssessCommand, BadArgumentsAndUnreadableFiles) {
   EXPECT_EQ(RunCli("assess " + Quote(tmp.File("DEPOT.PRJ"))).status, 2);  // no --db
-  EXPECT_EQ(Assess("--energy 1,2,3").status, 2);
-  EXPECT_EQ(Assess("--energy 1,2,3,4,5,x").status, 2);
-  EXPECT_EQ(Assess("--frobnicate").status, 2);
+  for (const char* bad : {"--energy 1,2,3", "--energy 1,2,3,4,5,x", "--frobnicate"}) EXPECT_EQ(Assess(bad).status, 2);
   // A file or folder that cannot be read: a message naming it.
   tmp.Write("BAD.EUR", "1\r\n");
   tmp.Write("BAD.WGT", "1\r\n");

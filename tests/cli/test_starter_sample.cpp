@@ -25,10 +25,7 @@ std::string Bytes(const std::string& path) {
 
 // Reads each file of the project with the readers, writes it again with the
 // writers into out, and compares the bytes.
-class RoundTrip {
- public:
-  explicit RoundTrip(const TempFolder& out) : out_(out) {}
-
+struct RoundTrip {
   void Group(int grpType, const std::string& file) {
     GroupRecord g;
     g.GrpFile = file;
@@ -37,8 +34,6 @@ class RoundTrip {
     Compare(file);
     for (int c = 0; c < g.GrpCompCount; ++c) Component(grpType, g.GrpCompFile[c]);
   }
-
- private:
   void Component(int grpType, const std::string& file) {
     ComponentRecord c;
     c.CompFile = file;
@@ -75,10 +70,8 @@ TEST(StarterSample, EveryFileIsInTheWritersForm) {
   p.ProjFileName = "STARTER.PRJ";
   ASSERT_TRUE(WriteProjectFile(out.File("STARTER.PRJ"), p));
   EXPECT_EQ(out.Read("STARTER.PRJ"), Bytes(kStarter + "STARTER.PRJ"));
-  ASSERT_GT(p.FdnCount, 0);
-  ASSERT_GT(p.FlrCount, 0);
-  ASSERT_GT(p.SerCount, 0);
-  RoundTrip trip(out);
+  ASSERT_TRUE(p.FdnCount > 0 && p.FlrCount > 0 && p.SerCount > 0);
+  RoundTrip trip{out};
   for (int g = 0; g < p.FdnCount; ++g) trip.Group(kFoundation, p.FdnFile[g]);
   for (int g = 0; g < p.FlrCount; ++g) trip.Group(kFloor, p.FlrFile[g]);
   for (int g = 0; g < p.SerCount; ++g) trip.Group(kServices, p.SerFile[g]);
