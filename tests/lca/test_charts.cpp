@@ -37,7 +37,7 @@ struct ChartFixture : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(ChartFixture, GathersTheChosenKindOfEveryTickedCase) {
+TEST_F(ChartFixture, GathersTheChosenKindOfEveryTickedCaseAndNeedsTheirStages) {
   ChartSettings s = Ticked({kReferenceCase, kCurrentCase});
   s.Value = LciaValueKind::Characterised;
   ChartData data;
@@ -56,10 +56,7 @@ TEST_F(ChartFixture, GathersTheChosenKindOfEveryTickedCase) {
   ASSERT_TRUE(GatherChartData(s, *cases, params.CurrentWeights, params.CurrentPrices, data));
   EXPECT_NEAR(data.Series[1].Values[0], 3 * 0.55f + 3 * 0.55556f, 1e-4);
   EXPECT_EQ(CasePartsText(cases->Case[kCurrentCase].View), "Floors; Envelope");
-}
-
-TEST_F(ChartFixture, ATickedCaseWithoutStageIsReported) {
-  ChartData data;
+  // A ticked case without a stage is reported.
   for (const auto& [i, name] :
        {std::pair{kReferenceCase, "Base"}, {kAlternativeCase, "Alternative"}, {kCurrentCase, "Current"}}) {
     const Status st = GatherChartData(Ticked({i}, -1), *cases, params.CurrentWeights, params.CurrentPrices, data);

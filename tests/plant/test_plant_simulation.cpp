@@ -67,13 +67,10 @@ struct Fixture {
   std::vector<std::vector<float>> OutputLines() const {
     std::vector<std::vector<float>> lines;
     std::istringstream in(dir.Read(kPlantOutputFileName));
-    std::string line;
-    while (std::getline(in, line)) {
-      std::vector<float> fields;
+    for (std::string line; std::getline(in, line);) {
       std::istringstream f(line);
-      std::string v;
-      while (std::getline(f, v, ',')) fields.push_back(std::stof(v));
-      lines.push_back(fields);
+      lines.emplace_back();
+      for (std::string v; std::getline(f, v, ',');) lines.back().push_back(std::stof(v));
     }
     return lines;
   }
