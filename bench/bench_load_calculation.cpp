@@ -15,6 +15,7 @@
 #include "energy/Calendar.h"
 #include "energy/RoomNodes.h"
 #include "energy/ShadingMask.h"
+#include "LargestModel.h"
 
 using namespace kelca;
 
@@ -91,47 +92,29 @@ struct BenchModel {
   }
 
   void BuildModel() {
-    EnergyModel& m = *model;
-    m.ZoneCount = kMaxZones;
-    for (int z = 1; z <= kMaxZones; ++z) {
-      EnergyZone& zone = m.Zone[z];
-      zone.ZoneName = "Floor " + std::to_string(z);
-      zone.IdenticalZones = 1;
-      zone.RoomCount = kMaxRoomsPerZone;
-      for (int r = 1; r <= kMaxRoomsPerZone; ++r) {
-        EnergyRoom& room = zone.Room[r];
-        room.RoomName = "Room " + std::to_string(r);
-        room.RoomType = 1 + (r - 1) % 4;
-        room.IdenticalRooms = 1;
-        room.FloorArea = 60;
-        room.Height = 3;
-        room.Occupants = 6;
-        room.VentRate = 8;
-        room.RoomTemp = 24;
-        room.RoomRH = 55;
-        room.LightingLoad = 15;
-        room.EquipmentLoad = 20;
-        const auto add = [&](const char* name, float area, int type, int con, int orient, std::string mask = "") {
-          room.Component[++room.ComponentCount] = {name, area, type, con, orient, std::move(mask)};
-        };
-        add("South wall", 20, kExternalWall, 1, 5);
-        add("South window", 4.5f, kWindow, 2, 5, Folder() + "SOUTH.SHM");
-        add("East wall", 14, kExternalWall, 1, 3);
-        add("East window", 4.5f, kWindow, 2, 3, Folder() + "EAST.SHM");
-        add("North wall", 24, kExternalWall, 1, 1);
-        add("West wall", 18, kExternalWall, 1, 7);
-        add("Corridor", 24, kPartition, 5, 1);
-        add("Neighbour", 18, kPartition, 5, 7);
-        add("Slab", 60, kFloorCeiling, 3, kHorizontal);
-        if (z == kMaxZones) {
-          add("Roof", 60, kRoof, 4, kHorizontal);
-        } else {
-          add("Store wall", 6, kPartition, 5, 3);
-        }
-        airSide->Zone[z].DesignSensibleLoad[r] = 6;
-        airSide->Zone[z].DesignTotalLoad[r] = 8;
+    bench::FillLargestModel(*model, [&](int z, int r, EnergyRoom& room) {
+      room.LightingLoad = 15;
+      room.EquipmentLoad = 20;
+      const auto add = [&](const char* name, float area, int type, int con, int orient, std::string mask = "") {
+        room.Component[++room.ComponentCount] = {name, area, type, con, orient, std::move(mask)};
+      };
+      add("South wall", 20, kExternalWall, 1, 5);
+      add("South window", 4.5f, kWindow, 2, 5, Folder() + "SOUTH.SHM");
+      add("East wall", 14, kExternalWall, 1, 3);
+      add("East window", 4.5f, kWindow, 2, 3, Folder() + "EAST.SHM");
+      add("North wall", 24, kExternalWall, 1, 1);
+      add("West wall", 18, kExternalWall, 1, 7);
+      add("Corridor", 24, kPartition, 5, 1);
+      add("Neighbour", 18, kPartition, 5, 7);
+      add("Slab", 60, kFloorCeiling, 3, kHorizontal);
+      if (z == kMaxZones) {
+        add("Roof", 60, kRoof, 4, kHorizontal);
+      } else {
+        add("Store wall", 6, kPartition, 5, 3);
       }
-    }
+      airSide->Zone[z].DesignSensibleLoad[r] = 6;
+      airSide->Zone[z].DesignTotalLoad[r] = 8;
+    });
   }
 
   // A hot-humid year: daily and seasonal swings and a clear-sky sun path.

@@ -17,6 +17,7 @@
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
 #include "plant/PlantSimulation.h"
+#include "LargestModel.h"
 
 using namespace kelca;
 
@@ -44,30 +45,16 @@ struct PlantBench {
   }
 
   void BuildModel() {
-    model->ZoneCount = kMaxZones;
+    bench::FillLargestModel(*model, [&](int z, int r, EnergyRoom&) {
+      AirSideZone& air = airSide->Zone[z];
+      air.DesignSensibleLoad[r] = 6;
+      air.DesignTotalLoad[r] = 8;
+      air.DesignSupplyAir[r] = 0.5f;
+    });
     for (int z = 1; z <= kMaxZones; ++z) {
-      EnergyZone& zone = model->Zone[z];
-      zone.ZoneName = "Floor " + std::to_string(z);
-      zone.IdenticalZones = 1;
-      zone.RoomCount = kMaxRoomsPerZone;
       AirSideZone& air = airSide->Zone[z];
       air.AcSystemType = kVavVariableSpeed;
       air.FreshAirType = kCentralPretreated;
-      for (int r = 1; r <= kMaxRoomsPerZone; ++r) {
-        EnergyRoom& room = zone.Room[r];
-        room.RoomName = "Room " + std::to_string(r);
-        room.RoomType = 1 + (r - 1) % 4;
-        room.IdenticalRooms = 1;
-        room.FloorArea = 60;
-        room.Height = 3;
-        room.Occupants = 6;
-        room.VentRate = 8;
-        room.RoomTemp = 24;
-        room.RoomRH = 55;
-        air.DesignSensibleLoad[r] = 6;
-        air.DesignTotalLoad[r] = 8;
-        air.DesignSupplyAir[r] = 0.5f;
-      }
       air.DesignSensibleLoad[0] = 72;
       air.DesignTotalLoad[0] = 96;
       air.DesignSupplyAir[0] = 6;
