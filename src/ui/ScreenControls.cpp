@@ -11,9 +11,13 @@ QMenu* AddNamedMenu(QMenuBar* bar, const char* name, const char* caption) {
   return Named(bar->addMenu(QString::fromUtf8(caption)), name);
 }
 
-QAction* AddNamedEntry(QMenu* menu, const char* name, const char* caption) {
-  return Named(menu->addAction(QString::fromUtf8(caption)), name);
+QAction* AddNamedEntry(QMenu* menu, const char* name, const char* caption, bool checkable) {
+  QAction* entry = Named(menu->addAction(QString::fromUtf8(caption)), name);
+  entry->setCheckable(checkable);
+  return entry;
 }
+
+QAction* AddNamedSeparator(QMenu* menu, const char* name) { return Named(menu->addSeparator(), name); }
 
 QAction* AddNamedBarEntry(QMenuBar* bar, const char* name, const char* caption) {
   return Named(bar->addAction(QString::fromUtf8(caption)), name);

@@ -24,7 +24,8 @@ Widget* Named(Widget* widget, const QString& name) {
 }
 
 QMenu* AddNamedMenu(QMenuBar* bar, const char* name, const char* caption);
-QAction* AddNamedEntry(QMenu* menu, const char* name, const char* caption);
+QAction* AddNamedEntry(QMenu* menu, const char* name, const char* caption, bool checkable = false);
+QAction* AddNamedSeparator(QMenu* menu, const char* name);
 // An entry directly on the menu bar (a command rather than a menu).
 QAction* AddNamedBarEntry(QMenuBar* bar, const char* name, const char* caption);
 

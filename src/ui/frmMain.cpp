@@ -11,31 +11,13 @@
 
 #include "ClickableLabel.h"
 #include "PictureLoader.h"
+#include "ScreenControls.h"
 #include "StatusPanelView.h"
 #include "TextConversion.h"
 
 namespace {
-QAction* AddEntry(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
-  QAction* action = menu->addAction(QString::fromUtf8(caption));
-  action->setObjectName(name);
-  action->setCheckable(checkable);
-  return action;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-  QAction* separator = menu->addSeparator();
-  separator->setObjectName(name);
-  return separator;
-}
-
-QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
-  QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
-  menu->setObjectName(name);
-  return menu;
-}
-
 template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
+Widget* NamedKeepingPlace(Widget* widget, const char* name) {
   widget->setObjectName(name);
   // Slide controls come and go; the layout keeps their place.
   QSizePolicy policy = widget->sizePolicy();
@@ -59,43 +41,43 @@ frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string sett
 
 void frmMain::BuildMenu() {
   QMenuBar* bar = menuBar();
-  mnuFile = AddMenu(bar, "mnuFile", "&File");
-  mnuOpenData = AddEntry(mnuFile, "mnuOpenData", "Open LCIA/LCC &Database", true);
-  OpenL0 = AddSeparator(mnuFile, "OpenL0");
-  mnuFNew = AddEntry(mnuFile, "mnuFNew", "Cre&at New Project");
-  mnuFileOpen = AddEntry(mnuFile, "mnuFileOpen", "&Open Project");
-  mnuFileSave = AddEntry(mnuFile, "mnuFileSave", "&Save Project");
-  mnuL1 = AddSeparator(mnuFile, "mnuL1");
-  mnuFileClose = AddEntry(mnuFile, "mnuFileClose", "&Close Project");
-  FileL2 = AddSeparator(mnuFile, "FileL2");
-  mnuFileExit = AddEntry(mnuFile, "mnuFileExit", "E&xit");
+  mnuFile = AddNamedMenu(bar, "mnuFile", "&File");
+  mnuOpenData = AddNamedEntry(mnuFile, "mnuOpenData", "Open LCIA/LCC &Database", true);
+  OpenL0 = AddNamedSeparator(mnuFile, "OpenL0");
+  mnuFNew = AddNamedEntry(mnuFile, "mnuFNew", "Cre&at New Project");
+  mnuFileOpen = AddNamedEntry(mnuFile, "mnuFileOpen", "&Open Project");
+  mnuFileSave = AddNamedEntry(mnuFile, "mnuFileSave", "&Save Project");
+  mnuL1 = AddNamedSeparator(mnuFile, "mnuL1");
+  mnuFileClose = AddNamedEntry(mnuFile, "mnuFileClose", "&Close Project");
+  FileL2 = AddNamedSeparator(mnuFile, "FileL2");
+  mnuFileExit = AddNamedEntry(mnuFile, "mnuFileExit", "E&xit");
 
-  mnuEdit = AddMenu(bar, "mnuEdit", "&Edit");
-  mnuEditBldg = AddEntry(mnuEdit, "mnuEditBldg", "&Building and System LCA Input");
-  mnuEditBEUInput = AddEntry(mnuEdit, "mnuEditBEUInput", "&Energy Use Modelling Input");
-  EditL1 = AddSeparator(mnuEdit, "EditL1");
-  mnuRunReset = AddEntry(mnuEdit, "mnuRunReset", "&Reset Selection for Assessment");
-  EditL2 = AddSeparator(mnuEdit, "EditL2");
-  mnuEditWeights = AddEntry(mnuEdit, "mnuEditWeights", "LCA &Weightings and Cost Para.");
+  mnuEdit = AddNamedMenu(bar, "mnuEdit", "&Edit");
+  mnuEditBldg = AddNamedEntry(mnuEdit, "mnuEditBldg", "&Building and System LCA Input");
+  mnuEditBEUInput = AddNamedEntry(mnuEdit, "mnuEditBEUInput", "&Energy Use Modelling Input");
+  EditL1 = AddNamedSeparator(mnuEdit, "EditL1");
+  mnuRunReset = AddNamedEntry(mnuEdit, "mnuRunReset", "&Reset Selection for Assessment");
+  EditL2 = AddNamedSeparator(mnuEdit, "EditL2");
+  mnuEditWeights = AddNamedEntry(mnuEdit, "mnuEditWeights", "LCA &Weightings and Cost Para.");
 
-  MnuPrint = AddMenu(bar, "MnuPrint", "&Write");
-  MnuPrintInSum = AddEntry(MnuPrint, "MnuPrintInSum", "&Input Summary");
-  mnuWSelected = AddEntry(MnuPrint, "mnuWSelected", "&Selected Components and Elements");
+  MnuPrint = AddNamedMenu(bar, "MnuPrint", "&Write");
+  MnuPrintInSum = AddNamedEntry(MnuPrint, "MnuPrintInSum", "&Input Summary");
+  mnuWSelected = AddNamedEntry(MnuPrint, "mnuWSelected", "&Selected Components and Elements");
 
-  mnuRun = AddMenu(bar, "mnuRun", "&Run");
-  mnuRunOprEgy = AddEntry(mnuRun, "mnuRunOprEgy", "Calculate Operating &Energy Use", true);
-  mnuRunLCA = AddEntry(mnuRun, "mnuRunLCA", "Calculate Life Cycle &Impact", true);
-  mnuRunLCC = AddEntry(mnuRun, "mnuRunLCC", "Calculate Life Cycle &Cost", true);
+  mnuRun = AddNamedMenu(bar, "mnuRun", "&Run");
+  mnuRunOprEgy = AddNamedEntry(mnuRun, "mnuRunOprEgy", "Calculate Operating &Energy Use", true);
+  mnuRunLCA = AddNamedEntry(mnuRun, "mnuRunLCA", "Calculate Life Cycle &Impact", true);
+  mnuRunLCC = AddNamedEntry(mnuRun, "mnuRunLCC", "Calculate Life Cycle &Cost", true);
 
-  mnuRL1 = AddMenu(bar, "mnuRL1", "&View");
-  mnuViewEgy = AddEntry(mnuRL1, "mnuViewEgy", "Operating Energy Results");
-  mnuViewLCC = AddEntry(mnuRL1, "mnuViewLCC", "LCC Results");
-  mnuViewRes = AddEntry(mnuRL1, "mnuViewRes", "Overall Results");
+  mnuRL1 = AddNamedMenu(bar, "mnuRL1", "&View");
+  mnuViewEgy = AddNamedEntry(mnuRL1, "mnuViewEgy", "Operating Energy Results");
+  mnuViewLCC = AddNamedEntry(mnuRL1, "mnuViewLCC", "LCC Results");
+  mnuViewRes = AddNamedEntry(mnuRL1, "mnuViewRes", "Overall Results");
 
-  mnuViewSS = AddMenu(bar, "mnuViewSS", "&SlideShow");
-  mnuSSCh1 = AddEntry(mnuViewSS, "mnuSSCh1", "About &LCA");
-  mnuSSCh2 = AddEntry(mnuViewSS, "mnuSSCh2", "About this &Program");
-  mnuSSEnd = AddEntry(mnuViewSS, "mnuSSEnd", "&End Slide Show");
+  mnuViewSS = AddNamedMenu(bar, "mnuViewSS", "&SlideShow");
+  mnuSSCh1 = AddNamedEntry(mnuViewSS, "mnuSSCh1", "About &LCA");
+  mnuSSCh2 = AddNamedEntry(mnuViewSS, "mnuSSCh2", "About this &Program");
+  mnuSSEnd = AddNamedEntry(mnuViewSS, "mnuSSEnd", "&End Slide Show");
 
   // Entries whose screens are not part of the program yet stay disabled until
   // their screens are connected here.
@@ -109,11 +91,11 @@ void frmMain::BuildControls() {
   auto* layout = new QVBoxLayout(central);
 
   auto* project = new QGridLayout;
-  lblProjName = Named(new QLabel("Project Name", central), "lblProjName");
-  txtProjName = Named(new QLineEdit(central), "txtProjName");
-  cmdEnterProjName = Named(new QPushButton("Enter", central), "cmdEnterProjName");
-  lblProjFName = Named(new QLabel("Project Filename:", central), "lblProjFName");
-  txtProjFName = Named(new QLineEdit(central), "txtProjFName");
+  lblProjName = NamedKeepingPlace(new QLabel("Project Name", central), "lblProjName");
+  txtProjName = NamedKeepingPlace(new QLineEdit(central), "txtProjName");
+  cmdEnterProjName = NamedKeepingPlace(new QPushButton("Enter", central), "cmdEnterProjName");
+  lblProjFName = NamedKeepingPlace(new QLabel("Project Filename:", central), "lblProjFName");
+  txtProjFName = NamedKeepingPlace(new QLineEdit(central), "txtProjFName");
   project->addWidget(lblProjName, 0, 0);
   project->addWidget(txtProjName, 0, 1);
   project->addWidget(cmdEnterProjName, 0, 2);
@@ -123,8 +105,8 @@ void frmMain::BuildControls() {
 
   // The picture area lies over the status panel, in the same place.
   auto* panels = new QGridLayout;
-  PicMain = Named(new StatusPanelView(shell_.Panel, central), "PicMain");
-  Image1 = Named(new ClickableLabel(central), "Image1");
+  PicMain = NamedKeepingPlace(new StatusPanelView(shell_.Panel, central), "PicMain");
+  Image1 = NamedKeepingPlace(new ClickableLabel(central), "Image1");
   Image1->setFixedSize(PicMain->size());
   Image1->setAlignment(Qt::AlignCenter);
   Image1->setAutoFillBackground(true);
@@ -135,12 +117,12 @@ void frmMain::BuildControls() {
   layout->addLayout(panels);
 
   auto* slides = new QHBoxLayout;
-  cmdLsSld = Named(new QPushButton("<", central), "cmdLsSld");
-  lblLsSld = Named(new ClickableLabel("Last Slide", central), "lblLsSld");
-  cboSldLst = Named(new QComboBox(central), "cboSldLst");
-  lblNxSld = Named(new ClickableLabel("Next Slide", central), "lblNxSld");
-  cmdNxSld = Named(new QPushButton(">", central), "cmdNxSld");
-  cmdEndSldShow = Named(new QPushButton("End Slide Show", central), "cmdEndSldShow");
+  cmdLsSld = NamedKeepingPlace(new QPushButton("<", central), "cmdLsSld");
+  lblLsSld = NamedKeepingPlace(new ClickableLabel("Last Slide", central), "lblLsSld");
+  cboSldLst = NamedKeepingPlace(new QComboBox(central), "cboSldLst");
+  lblNxSld = NamedKeepingPlace(new ClickableLabel("Next Slide", central), "lblNxSld");
+  cmdNxSld = NamedKeepingPlace(new QPushButton(">", central), "cmdNxSld");
+  cmdEndSldShow = NamedKeepingPlace(new QPushButton("End Slide Show", central), "cmdEndSldShow");
   cboSldLst->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cboSldLst->setMinimumContentsLength(30);
   slides->addWidget(cmdLsSld);
