@@ -6,8 +6,8 @@
 #include "app/StartupSettings.h"
 #include "building/SelectionTables.h"
 #include "common/Paths.h"
+#include "database/MaterialTable.h"
 #include "lca/AssessmentParameters.h"
-#include "lca/MaterialTable.h"
 
 namespace kelca {
 

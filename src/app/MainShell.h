@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/Prompts.h"
 #include "app/SlideShow.h"
 #include "app/StatusPanel.h"
 #include "app/Workspace.h"
+#include "common/Prompts.h"
 #include "common/Status.h"
 
 namespace kelca {

@@ -6,23 +6,23 @@
 #include <string>
 
 #include "building/ComponentRecord.h"
-#include "building/ElementLibrary.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "building/ProjectState.h"
 #include "building/SelectionTables.h"
+#include "database/ElementLibrary.h"
+#include "database/MaterialTable.h"
 #include "energy/AirSideData.h"
 #include "energy/ConstructionTable.h"
 #include "energy/EnergyModel.h"
+#include "energy/SimStatus.h"
 #include "lca/AssessmentParameters.h"
-#include "lca/EnergyHandover.h"
 #include "lca/LcaResults.h"
-#include "lca/MaterialTable.h"
 #include "lca/ResultCases.h"
+#include "plant/EnergyHandover.h"
 #include "plant/EnergyResults.h"
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

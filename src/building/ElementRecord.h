@@ -4,16 +4,15 @@
 #include <string>
 
 #include "common/Status.h"
+#include "database/ElementValues.h"
 
 namespace kelca {
-
-constexpr int kElementValueSlots = 17;  // values 0..16; the first empty one ends the list
 
 struct ElementRecord {
   std::string ElmFile;
   std::string ElmName;
   int ElmType = 0;  // element type code in the element library
-  std::array<std::string, kElementValueSlots> ElmValue, ElmRemark;  // as typed
+  ElementValues ElmValue, ElmRemark;  // as typed
 };
 
 // Number of values before the first empty one (0..17).

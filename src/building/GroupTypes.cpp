@@ -24,6 +24,7 @@ T PerType(int grpType, const std::array<T, 3>& values, T otherwise) {
   return i < 0 ? otherwise : values[i];
 }
 
+// The names, as many per group type as CompTypeCount gives.
 const std::vector<std::string>& CompTypeList(int typeIndex) {
   static const std::array<std::vector<std::string>, 3> lists = {{
       {"Foundation"},
@@ -62,11 +63,6 @@ void LoadCompTypeNames(int grpType, CompTypeNameList& names) {
   if (i < 0) return;
   const auto& list = CompTypeList(i);
   std::copy(list.begin(), list.end(), names.begin());
-}
-
-int CompTypeCount(int grpType) {
-  const int i = TypeIndex(grpType);
-  return i < 0 ? 0 : static_cast<int>(CompTypeList(i).size());
 }
 
 }  // namespace kelca

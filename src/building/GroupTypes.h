@@ -5,13 +5,9 @@
 #include <array>
 #include <string>
 
+#include "common/GroupTypeCodes.h"
+
 namespace kelca {
-
-// Group type codes as written in group files; component files carry the code
-// plus 10, element files the code plus 20.
-enum GroupType : int { kFoundation = 100, kFloor = 200, kServices = 300 };
-
-constexpr std::array<int, 3> kGroupTypes = {kFoundation, kFloor, kServices};
 
 bool IsGroupType(int grpType);
 // "Foundation", "Floor", "Services"; empty for any other code.
@@ -34,7 +30,5 @@ using CompTypeNameList = std::array<std::string, kCompTypeSlots>;
 
 // Clears the names and fills them for the group type; any other code leaves them empty.
 void LoadCompTypeNames(int grpType, CompTypeNameList& names);
-// Number of component types of the group type (1, 3 or 5; 0 for any other code).
-int CompTypeCount(int grpType);
 
 }  // namespace kelca

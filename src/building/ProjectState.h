@@ -30,6 +30,9 @@ struct ProjectState {
   std::array<float, kMaxSerGroups> SerQty{};
 };
 
+// True while a project is open (it has a project file name).
+inline bool ProjectIsOpen(const ProjectState& project) { return !project.ProjFileName.empty(); }
+
 // The project file (.PRJ). Reading keeps what was read before a failure and
 // names the file and the fault in the status.
 Status ReadProjectFile(const std::string& path, ProjectState& project);

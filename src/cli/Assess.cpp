@@ -11,7 +11,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/ScriptedPrompts.h"
+#include "app/AssessmentRuns.h"
 #include "app/Workspace.h"
 #include "building/ProjectState.h"
 #include "cli/Command.h"
@@ -20,13 +20,14 @@
 #include "cli/ProjectArgument.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
-#include "lca/LcaCalculation.h"
-#include "lca/LccScreen.h"
-#include "lca/ResultScreen.h"
-#include "lca/WeightingScreens.h"
+#include "common/ScriptedPrompts.h"
 #include "plant/AnnualEnergy.h"
 #include "plant/EnergyResultFile.h"
 #include "plant/NonACServices.h"
+#include "screens/LccScreen.h"
+#include "screens/ResultScreen.h"
+#include "screens/CostParameterScreen.h"
+#include "screens/WeightingScreen.h"
 
 namespace kelca::cli {
 namespace {

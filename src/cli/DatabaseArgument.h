@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/Status.h"
-#include "lca/MaterialTable.h"
+#include "database/MaterialTable.h"
 
 namespace kelca::cli {
 

@@ -3,13 +3,13 @@
 #include <iostream>
 #include <memory>
 
-#include "building/ElementLibrary.h"
 #include "cli/Command.h"
 #include "cli/DatabaseArgument.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
-#include "lca/ElementLibraries.h"
-#include "lca/MaterialTable.h"
+#include "database/ElementLibraries.h"
+#include "database/ElementLibrary.h"
+#include "database/MaterialTable.h"
 
 namespace kelca::cli {
 namespace {

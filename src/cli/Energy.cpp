@@ -12,7 +12,6 @@
 #include <iostream>
 #include <memory>
 
-#include "app/ScriptedPrompts.h"
 #include "app/Workspace.h"
 #include "cli/Command.h"
 #include "cli/DatabaseArgument.h"
@@ -20,9 +19,10 @@
 #include "cli/ProjectArgument.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
-#include "plant/EnergyCalculation.h"
+#include "common/ScriptedPrompts.h"
 #include "plant/EnergyConfirmation.h"
 #include "plant/EnergyResultFile.h"
+#include "screens/EnergyCalculationScreen.h"
 
 namespace kelca::cli {
 namespace {

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "building/ComponentRecord.h"
-#include "building/ElementLibrary.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "building/GroupTypes.h"
@@ -16,8 +15,9 @@
 #include "cli/DatabaseArgument.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
-#include "lca/ElementLibraries.h"
-#include "lca/UserValues.h"
+#include "database/ElementLibraries.h"
+#include "database/ElementLibrary.h"
+#include "database/UserValues.h"
 
 namespace kelca::cli {
 namespace {

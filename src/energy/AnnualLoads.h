@@ -11,8 +11,8 @@
 #include "energy/ConstructionTable.h"
 #include "energy/EnergyModel.h"
 #include "energy/HourlyLoadFile.h"
+#include "energy/SimStatus.h"
 #include "energy/WeatherFile.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

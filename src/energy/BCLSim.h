@@ -6,7 +6,7 @@
 
 #include "common/Progress.h"
 #include "energy/AirSideData.h"
-#include "plant/SimStatus.h"
+#include "energy/SimStatus.h"
 
 namespace kelca {
 

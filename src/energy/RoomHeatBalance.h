@@ -4,8 +4,8 @@
 // temperature method), and the room air balance that gives the cooling load.
 #include "energy/LoadTables.h"
 #include "energy/RoomState.h"
+#include "energy/SimStatus.h"
 #include "energy/WeatherFile.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

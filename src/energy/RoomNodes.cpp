@@ -1,7 +1,7 @@
 #include "energy/RoomNodes.h"
 
 #include "common/Numbers.h"
-#include "plant/Psychrometrics.h"
+#include "energy/Psychrometrics.h"
 
 namespace kelca {
 

@@ -5,7 +5,7 @@
 
 #include "energy/AirSideData.h"
 #include "energy/RoomState.h"
-#include "plant/SimStatus.h"
+#include "energy/SimStatus.h"
 
 namespace kelca {
 

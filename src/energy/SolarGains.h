@@ -3,8 +3,8 @@
 // of the reference glass and the sunlit fractions of a window's shading mask.
 #include "energy/LoadTables.h"
 #include "energy/RoomState.h"
+#include "energy/SimStatus.h"
 #include "energy/WeatherFile.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

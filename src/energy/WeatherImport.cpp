@@ -8,7 +8,7 @@
 #include "common/FileIO.h"
 #include "common/Numbers.h"
 #include "energy/Calendar.h"
-#include "plant/Psychrometrics.h"
+#include "energy/Psychrometrics.h"
 
 namespace kelca {
 namespace {

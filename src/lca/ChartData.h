@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/Status.h"
+#include "database/MaterialTable.h"
 #include "lca/AssessmentParameters.h"
-#include "lca/MaterialTable.h"
 #include "lca/ResultCases.h"
 
 namespace kelca {

@@ -4,19 +4,17 @@
 #include <cmath>
 #include <vector>
 
-#include "app/Workspace.h"
 #include "building/ComponentRecord.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "building/RecordFileHead.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
+#include "database/ElementLibraries.h"
+#include "database/OperationsFile.h"
+#include "database/StackProgram.h"
+#include "database/UserValues.h"
 #include "lca/Discounting.h"
-#include "lca/ElementLibraries.h"
-#include "lca/FileChoice.h"
-#include "lca/OperationsFile.h"
-#include "lca/StackProgram.h"
-#include "lca/UserValues.h"
 
 namespace kelca {
 
@@ -415,26 +413,27 @@ Status CheckDiscountRates(const CostParams& cost) {
   return Status::Error("The Nominal Interest Rate and the Inflation Rate must be above -100 % per annum!");
 }
 
-CalculationOutcome RunCalculation(Workspace& ws, ProgressSink& progress, RunMode mode) {
-  if (!ProjectIsOpen(ws.Project)) return {false, false, kOpenProjectFirstRunMessage};
-  if (ws.Db.LcaDbFolder.empty()) return {false, false, kNoDatabaseRunMessage};
+}  // namespace
+
+CalculationOutcome RunCalculation(RunMode mode, const CalculationInputs& in, LcaResultSet& results,
+                                  ProgressSink& progress) {
+  if (!ProjectIsOpen(in.Project)) return {false, false, kOpenProjectFirstRunMessage};
+  if (in.Db.LcaDbFolder.empty()) return {false, false, kNoDatabaseRunMessage};
   const bool impact = mode == RunMode::Impact;
   if (!impact) {
-    if (Status rates = CheckDiscountRates(ws.Params.CurrentCost); !rates) return {false, false, rates.message};
+    if (Status rates = CheckDiscountRates(in.Params.CurrentCost); !rates) return {false, false, rates.message};
   }
   progress.AddLine("");
   progress.AddLine(impact ? "   Impact calculation commenced ..." : "   LCC calculation commenced ...");
   if (impact) {
-    ClearImpactResults(ws.Results);
+    ClearImpactResults(results);
   } else {
-    ClearCostResults(ws.Results);
+    ClearCostResults(results);
   }
-  const CalculationInputs in{ws.Project, ws.Selection, ws.Materials, ws.Db, ws.Params, ws.EnergyUse, ws.NonAC,
-                             ws.Project.ProjDir.empty() ? ws.CurrentFolder : ws.Project.ProjDir};
   const std::vector<int> stages = impact ? std::vector<int>{1, 2, 3, 4} : std::vector<int>{1, 2, 3};
   for (size_t i = 0; i < stages.size(); ++i) {
     progress.AddLine("   Stage " + std::to_string(stages[i]) + " in progress");
-    const StageOutcome outcome = RunStage(mode, stages[i], in, ws.Results, &progress);
+    const StageOutcome outcome = RunStage(mode, stages[i], in, results, &progress);
     if (outcome.Cancelled) {
       progress.AddLine(impact ? "   Impact calculation cancelled" : "   LCC calculation cancelled");
       return {false, true, ""};
@@ -444,16 +443,6 @@ CalculationOutcome RunCalculation(Workspace& ws, ProgressSink& progress, RunMode
   }
   progress.AddLine(impact ? "   Impact calculation completed" : "   LCC calculation completed");
   return {true, false, ""};
-}
-
-}  // namespace
-
-CalculationOutcome RunImpactCalculation(Workspace& ws, ProgressSink& progress) {
-  return RunCalculation(ws, progress, RunMode::Impact);
-}
-
-CalculationOutcome RunCostCalculation(Workspace& ws, ProgressSink& progress) {
-  return RunCalculation(ws, progress, RunMode::Cost);
 }
 
 }  // namespace kelca

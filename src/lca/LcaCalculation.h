@@ -7,15 +7,13 @@
 #include "building/ProjectState.h"
 #include "building/SelectionTables.h"
 #include "common/Progress.h"
+#include "database/MaterialTable.h"
 #include "lca/AssessmentParameters.h"
-#include "lca/EnergyHandover.h"
 #include "lca/LcaResults.h"
-#include "lca/MaterialTable.h"
+#include "plant/EnergyHandover.h"
 #include "plant/NonACServices.h"
 
 namespace kelca {
-
-struct Workspace;
 
 enum class RunMode { Impact, Cost };
 
@@ -52,9 +50,10 @@ struct CalculationOutcome {
   std::string Message;     // for a message box: a precondition or a stage's error text
 };
 
-// The commands of the main window: preconditions, clearing, the stages in
+// A whole run as the main window's commands start it: preconditions (an open
+// project, a database), clearing the results of the mode, then the stages in
 // turn with their status lines on the progress sink.
-CalculationOutcome RunImpactCalculation(Workspace& ws, ProgressSink& progress);
-CalculationOutcome RunCostCalculation(Workspace& ws, ProgressSink& progress);
+CalculationOutcome RunCalculation(RunMode mode, const CalculationInputs& in, LcaResultSet& results,
+                                  ProgressSink& progress);
 
 }  // namespace kelca

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "common/FiniteRead.h"
 #include "common/Numbers.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
-#include "lca/FiniteRead.h"
 
 namespace kelca {
 namespace {

@@ -1,8 +1,8 @@
 #include "lca/WeightFile.h"
 
+#include "common/FiniteRead.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
-#include "lca/FiniteRead.h"
 
 namespace kelca {
 

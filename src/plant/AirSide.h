@@ -6,10 +6,10 @@
 
 #include "energy/AirSideData.h"
 #include "energy/EnergyModel.h"
+#include "energy/SimStatus.h"
 #include "plant/PlantChecks.h"
 #include "plant/PlantHour.h"
 #include "plant/PlantInput.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "energy/EnergyModel.h"
-#include "lca/EnergyHandover.h"
+#include "plant/EnergyHandover.h"
 #include "plant/EnergyResults.h"
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"

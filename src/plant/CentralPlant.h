@@ -4,10 +4,10 @@
 // condenser water pumps, seawater pumps and cooling towers on the running
 // chillers' water flows, and the condenser entering temperature at which the
 // heat sink takes the heat rejected.
+#include "energy/SimStatus.h"
 #include "plant/PlantChecks.h"
 #include "plant/PlantHour.h"
 #include "plant/PlantInput.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/Status.h"
-#include "lca/EnergyHandover.h"
+#include "plant/EnergyHandover.h"
 
 namespace kelca {
 

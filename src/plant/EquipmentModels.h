@@ -2,9 +2,9 @@
 // Part-load models of the air side and the central plant: seawater
 // temperature, air-stream loads, fans with their coils, pumps, chillers,
 // cooling towers and the condenser water / seawater heat exchanger.
+#include "energy/SimStatus.h"
 #include "plant/PlantCurves.h"
 #include "plant/PlantInput.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

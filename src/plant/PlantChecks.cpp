@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "energy/Psychrometrics.h"
 #include "plant/EquipmentModels.h"
-#include "plant/Psychrometrics.h"
 
 namespace kelca {
 

@@ -7,9 +7,9 @@
 
 #include "energy/AirSideData.h"
 #include "energy/EnergyModel.h"
+#include "energy/SimStatus.h"
 #include "plant/PlantCurves.h"
 #include "plant/PlantInput.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

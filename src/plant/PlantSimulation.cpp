@@ -6,12 +6,12 @@
 #include "common/TextWriter.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
+#include "energy/Psychrometrics.h"
 #include "plant/AirSide.h"
 #include "plant/CentralPlant.h"
 #include "plant/EquipmentModels.h"
 #include "plant/OperatingHours.h"
 #include "plant/PlantChecks.h"
-#include "plant/Psychrometrics.h"
 
 namespace kelca {
 

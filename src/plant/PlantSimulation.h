@@ -8,9 +8,9 @@
 #include "common/Progress.h"
 #include "energy/AirSideData.h"
 #include "energy/EnergyModel.h"
+#include "energy/SimStatus.h"
 #include "plant/EnergyResults.h"
 #include "plant/PlantInput.h"
-#include "plant/SimStatus.h"
 
 namespace kelca {
 

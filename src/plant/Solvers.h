@@ -3,7 +3,7 @@
 // arithmetic is single precision, in the order written.
 #include <array>
 
-#include "plant/SimStatus.h"
+#include "energy/SimStatus.h"
 
 namespace kelca {
 

@@ -4,8 +4,8 @@
 // cost runs on a worker thread behind a progress dialog.
 #include <QWidget>
 
+#include "app/AssessmentRuns.h"
 #include "app/MainShell.h"
-#include "lca/LcaCalculation.h"
 
 class AssessmentCommands {
  public:

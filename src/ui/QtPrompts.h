@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/Prompts.h"
+#include "common/Prompts.h"
 
 class QtPrompts : public kelca::Prompts {
  public:

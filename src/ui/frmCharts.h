@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <array>
 
-#include "app/Prompts.h"
-#include "lca/ChartScreen.h"
+#include "common/Prompts.h"
+#include "screens/ChartScreen.h"
 
 class QCheckBox;
 class QComboBox;

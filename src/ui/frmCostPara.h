@@ -4,8 +4,9 @@
 #include <QDialog>
 #include <array>
 
-#include "app/Prompts.h"
-#include "lca/WeightingScreens.h"
+#include "common/Prompts.h"
+#include "screens/CostParameterScreen.h"
+#include "screens/WeightingScreen.h"
 
 class QGroupBox;
 class QLabel;

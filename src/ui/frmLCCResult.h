@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <array>
 
-#include "app/Prompts.h"
-#include "lca/LccScreen.h"
+#include "common/Prompts.h"
+#include "screens/LccScreen.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <array>
 
-#include "app/Prompts.h"
-#include "lca/ResultScreen.h"
+#include "common/Prompts.h"
+#include "screens/ResultScreen.h"
 
 class QComboBox;
 class QLabel;

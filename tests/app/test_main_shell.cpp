@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/MainShell.h"
-#include "app/ScriptedPrompts.h"
 #include "building/ProjectState.h"
+#include "common/ScriptedPrompts.h"
 #include "support/DbFiles.h"
 #include "support/TempFolder.h"
 

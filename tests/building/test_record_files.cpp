@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "building/ComponentRecord.h"
-#include "building/ElementLibrary.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "building/ProjectState.h"
+#include "database/ElementLibrary.h"
 #include "support/DbFiles.h"
 #include "support/TempFolder.h"
 

@@ -8,7 +8,7 @@
 #include "building/ProjectState.h"
 #include "common/FileIO.h"
 #include "common/Paths.h"
-#include "lca/UserValues.h"
+#include "database/UserValues.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;

@@ -8,12 +8,12 @@
 
 #include "building/ElementRecord.h"
 #include "common/FileIO.h"
+#include "database/ElementLibrary.h"
+#include "database/MaterialTable.h"
+#include "database/OperationsFile.h"
+#include "database/StackProgram.h"
 #include "datagen/DatabaseBuild.h"
 #include "lca/AssessmentParameters.h"
-#include "building/ElementLibrary.h"
-#include "lca/MaterialTable.h"
-#include "lca/OperationsFile.h"
-#include "lca/StackProgram.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;

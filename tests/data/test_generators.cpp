@@ -5,10 +5,10 @@
 #include <cmath>
 #include <memory>
 
+#include "database/StackProgram.h"
 #include "datagen/CsvTable.h"
 #include "datagen/LibrarySource.h"
 #include "datagen/MaterialRules.h"
-#include "lca/StackProgram.h"
 
 using namespace kelca;
 using namespace kelca::datagen;

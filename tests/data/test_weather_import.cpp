@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "common/FileIO.h"
+#include "energy/Psychrometrics.h"
 #include "energy/WeatherImport.h"
-#include "plant/Psychrometrics.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;

@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "energy/Calendar.h"
+#include "energy/Psychrometrics.h"
 #include "energy/WeatherFile.h"
-#include "plant/Psychrometrics.h"
 
 using namespace kelca;
 

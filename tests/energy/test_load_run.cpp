@@ -11,9 +11,9 @@
 #include "energy/BCLSim.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
+#include "energy/Psychrometrics.h"
 #include "energy/ShadingMask.h"
 #include "energy/WeatherFile.h"
-#include "plant/Psychrometrics.h"
 #include "support/SampleModels.h"
 #include "support/TempFolder.h"
 

@@ -11,14 +11,14 @@
 #include <tuple>
 #include <vector>
 
+#include "app/AssessmentRuns.h"
 #include "app/Workspace.h"
 #include "building/ComponentRecord.h"
 #include "building/ElementRecord.h"
 #include "building/GroupRecord.h"
 #include "common/TextWriter.h"
+#include "database/UserValues.h"
 #include "lca/Discounting.h"
-#include "lca/LcaCalculation.h"
-#include "lca/UserValues.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;

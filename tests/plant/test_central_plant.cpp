@@ -4,12 +4,12 @@
 #include <memory>
 #include <tuple>
 
+#include "energy/Psychrometrics.h"
 #include "plant/AirSide.h"
 #include "plant/CentralPlant.h"
 #include "plant/EquipmentModels.h"
 #include "plant/PlantChecks.h"
 #include "plant/PlantHour.h"
-#include "plant/Psychrometrics.h"
 #include "support/SampleModels.h"
 
 using namespace kelca;

@@ -10,10 +10,10 @@
 #include "common/Paths.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
+#include "energy/Psychrometrics.h"
 #include "plant/EquipmentModels.h"
 #include "plant/PlantCurves.h"
 #include "plant/PlantSimulation.h"
-#include "plant/Psychrometrics.h"
 #include "support/SampleModels.h"
 #include "support/TempFolder.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <tuple>
 
+#include "energy/Psychrometrics.h"
 #include "plant/EquipmentModels.h"
 #include "plant/PlantCurves.h"
-#include "plant/Psychrometrics.h"
 #include "plant/Solvers.h"
 
 using namespace kelca;

@@ -13,8 +13,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/ScriptedPrompts.h"
 #include "app/Workspace.h"
+#include "common/ScriptedPrompts.h"
 #include "support/DbFiles.h"
 #include "support/TempFolder.h"
 #include "ui/StatusPanelView.h"

@@ -7,8 +7,8 @@
 #include "building/GroupRecord.h"
 #include "building/ProjectState.h"
 #include "common/Numbers.h"
+#include "database/UserValues.h"
 #include "datagen/OfficeSample.h"
-#include "lca/UserValues.h"
 
 namespace kelca::datagen {
 namespace {

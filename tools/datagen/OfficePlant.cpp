@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "datagen/OfficeSample.h"
+#include "energy/Psychrometrics.h"
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"
-#include "plant/Psychrometrics.h"
 
 namespace kelca::datagen {
 namespace {

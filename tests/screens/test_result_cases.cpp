@@ -1,0 +1,213 @@
+// The view of a result case, the ".RES" file, and the result screen's cases and table.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/Workspace.h"
+#include "common/Numbers.h"
+#include "common/ScriptedPrompts.h"
+#include "lca/ResultFile.h"
+#include "screens/ResultScreen.h"
+#include "support/TempFolder.h"
+
+using namespace kelca;
+using kelca::testing::TempFolder;
+
+namespace {
+
+// Distinct values in every slot, so that a swapped or shifted value shows.
+void FillPart(PartResult& p, float seed) {
+  for (int s = 0; s < kStages; ++s) {
+    for (int c = 1; c < kImpactSlots; ++c) p.Impact[s][c] = seed + 100 * s + c;
+    p.Energy[s] = seed * 2 + s;
+    p.Waste[s] = seed * 3 + s + 0.5f;
+    p.Cost[s] = seed * 1000 + s;
+  }
+}
+
+struct ResultsFixture : ::testing::Test {
+  ResultsFixture() : ws(std::make_unique<Workspace>()) {
+    SetDefaultParameters(ws->Params);
+    ProjectState& p = ws->Project;
+    p.ProjFileName = "OFFICE.PRJ";
+    p.ProjName = "Office";
+    p.ProjDir = ws->CurrentFolder = tmp.Folder();
+    p.FdnCount = 1;
+    p.FdnFile[0] = "F1.FDN";
+    p.SerCount = 2;
+    p.SerFile = {"S1.SER", "S2.SER"};
+    p.SerName = {"Plant room", "Risers"};
+    p.SerQty = {1, 3};
+    float seed = 1;
+    ForEachPart(ws->Results, [&](PartResult& part) { FillPart(part, seed++); });
+  }
+  std::unique_ptr<Workspace> ws;
+  ScriptedPrompts prompts;
+  TempFolder tmp;
+};
+
+}  // namespace
+
+TEST(ViewComputation, GlobalWarmingOf197000NormalisesToOneAndWeighsPointThree) {
+  AssessmentParameters params;
+  SetDefaultParameters(params);
+  PartResult source;
+  source.Impact[kAsBuilt][2] = 197000;
+  source.Impact[kAsBuilt][1] = 1480;  // normalised 1, weighted 0.13
+  source.Cost[kAsBuilt] = 0.92f * 277778;
+  source.Energy[kAsBuilt] = 12;
+  CaseView view;
+  std::array<float, kStages> score{};
+  ComputeView(source, params, view, score);
+  EXPECT_FLOAT_EQ(view.Table[kAsBuilt][2].Normalised, 1);
+  EXPECT_FLOAT_EQ(view.Table[kAsBuilt][2].Weighted, 0.3f);
+  EXPECT_FLOAT_EQ(view.Table[kAsBuilt][0].Weighted, 0.43f);
+  EXPECT_EQ(view.Table[kAsBuilt][0].Characterised, 0);
+  EXPECT_NEAR(score[kAsBuilt], 0.43f + 0.55556f, 1e-5);
+  EXPECT_EQ(score[kDemolition], 0);
+  const ShownView shown = ShowStage(view, score, kAsBuilt);
+  EXPECT_EQ(std::tuple(shown.Characterised[2], shown.Normalised[2], shown.Weighted[2], shown.Weighted[0], shown.Energy,
+                       shown.Score),
+            std::tuple("197000", "1", "0.3", "0.43", "12", "0.98556"));
+}
+
+TEST(ViewComputation, NoZeroPriceOrOverflowReachesTheView) {
+  AssessmentParameters params;
+  SetDefaultParameters(params);
+  params.CurrentPrices[0] = 0;
+  params.CurrentWeights[1] = 3e38f;
+  PartResult source;
+  source.Impact[0][1] = 3e38f;
+  source.Cost[0] = 5e6f;
+  CaseView view;
+  std::array<float, kStages> score{};
+  ComputeView(source, params, view, score);
+  EXPECT_EQ(score[0], 0);
+  const ShownView shown = ShowStage(view, score, 0);
+  for (const std::string& text : {shown.Weighted[1], shown.Weighted[0], shown.Score}) {
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+  }
+}
+
+TEST(ViewSelection, ChoosesTheSourceOfEveryPartEntryAndGroup) {
+  auto results = std::make_unique<LcaResultSet>();
+  ProjectState info;
+  info.FlrCount = 2;
+  info.FlrName[0] = "Typical";
+  info.FlrName[1] = "Roof";
+  // Incomplete or out of range: nothing; there are no foundation groups.
+  const LcaResultSet& r = *results;
+  for (const auto& [part, entry, group, source] : {std::tuple{kWholeBldg, -1, -1, &r.Bldg},
+                                                   {kFloors, 2, -1, &r.FlrPortion[1]},
+                                                   {kServicesPart, 5, -1, &r.SerPortion[4]},
+                                                   {kFloors, 4, 1, &r.FlrGroup[1]},
+                                                   {kFloors, -1, -1, nullptr},
+                                                   {kFloors, 4, -1, nullptr},
+                                                   {kFloors, 4, 2, nullptr},
+                                                   {kFoundations, 1, 0, nullptr}}) {
+    EXPECT_EQ(ViewSource(*results, info, {part, entry, group}), source) << part << " " << entry << " " << group;
+  }
+}
+
+TEST_F(ResultsFixture, ResultFileRoundTripKeepsEveryValue) {
+  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
+  ProjectState info;
+  auto read = std::make_unique<LcaResultSet>();
+  ASSERT_TRUE(ReadResultFile(tmp.File("C.RES"), info, *read));
+  EXPECT_EQ(std::tuple(info.ProjFileName, info.ProjName, info.SerName[1], info.SerQty[1], info.FlrCount, info.ProjDir),
+            std::tuple("OFFICE.PRJ", "Office", "Risers", 3.0f, 0, ""));
+  std::vector<const PartResult*> a, b;
+  ForEachPart(ws->Results, [&](const PartResult& p) { a.push_back(&p); });
+  ForEachPart(*read, [&](const PartResult& p) { b.push_back(&p); });
+  for (size_t i = 0; i < a.size(); ++i) {
+    // Parts 0..11 (building, types, portions), foundation group 0 (12), services groups 0 and 1 (42, 43).
+    if (i > 12 && i != 42 && i != 43) continue;
+    EXPECT_EQ(a[i]->Impact, b[i]->Impact) << i;
+    EXPECT_EQ(a[i]->Energy, b[i]->Energy) << i;
+    EXPECT_EQ(a[i]->Waste, b[i]->Waste) << i;
+    EXPECT_EQ(a[i]->Cost, b[i]->Cost) << i;
+  }
+  EXPECT_EQ(read->FdnGroup[1].Cost[0], 0);  // an unused group slot is not stored
+}
+
+TEST_F(ResultsFixture, ResultFileLaysOutTheBuildingBlockFirst) {
+  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
+  const std::string text = tmp.Read("C.RES");
+  std::vector<std::string> lines;
+  for (size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+    lines.push_back(text.substr(at, text.find('\r', at) - at));
+  }
+  // Two name lines and the group lists (1, 0 and 2 groups), then Bldg, Fdn, Flr and Ser on each line.
+  EXPECT_EQ(lines[4], "0");
+  const LcaResultSet& r = ws->Results;
+  EXPECT_EQ(lines[9], FormatSingle(r.Bldg.Impact[0][1]) + "," + FormatSingle(r.Fdn.Impact[0][1]) + "," +
+                          FormatSingle(r.Flr.Impact[0][1]) + "," + FormatSingle(r.Ser.Impact[0][1]));
+  // 70 building lines, then 15 portion blocks and 3 group blocks of 70 lines each.
+  EXPECT_EQ(lines.size(), 8u + 70 + 70 * (3 + 5) + 70 * 3);
+}
+
+TEST_F(ResultsFixture, MalformedResultFilesLeaveTheCaseAsItWas) {
+  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
+  const std::string good = tmp.Read("C.RES");
+  tmp.Write("CUT.RES", good.substr(0, good.size() / 2));
+  std::string tooMany = good;
+  tooMany.replace(tooMany.find("\r\n1\r\n") + 2, 1, "11");  // foundation group count 11
+  tmp.Write("COUNT.RES", tooMany);
+  ResultScreenModel screen(*ws);
+  ResultCase& alternative = ws->Cases.Case[kAlternativeCase];
+  alternative.Info.ProjName = "kept";
+  alternative.Results.Bldg.Cost[0] = 42;
+  for (const char* name : {"CUT.RES", "COUNT.RES", "NONE.RES"}) {
+    prompts.QueueFile(tmp.File(name));
+    screen.LoadCase(kAlternativeCase, prompts);
+    ASSERT_FALSE(prompts.Messages().empty());
+    EXPECT_NE(prompts.Messages().back().find(name), std::string::npos) << prompts.Messages().back();
+  }
+  EXPECT_EQ(prompts.Messages().size(), 3u);
+  EXPECT_EQ(std::pair(alternative.Info.ProjName, alternative.Results.Bldg.Cost[0]), std::pair(std::string("kept"), 42.0f));
+  EXPECT_FALSE(screen.SaveEnabled(kAlternativeCase));
+}
+
+TEST_F(ResultsFixture, AReferenceSavedAndLoadedAsAlternativeShowsTheSameView) {
+  ResultScreenModel screen(*ws);
+  const auto showServicesEnvelope = [&](int caseIndex) {
+    screen.SelectCase(caseIndex);
+    screen.SelectPart(kServicesPart);
+    screen.SelectClass(2);
+    screen.SelectStage(kWholeLife);
+    EXPECT_TRUE(screen.ShowResults());
+    return screen.Shown();
+  };
+  screen.SetReference();
+  prompts.QueueFile(tmp.File("REF.RES"));
+  screen.SaveCase(kReferenceCase, prompts);
+  const ShownView reference = showServicesEnvelope(kReferenceCase);
+  ws->Results = LcaResultSet{};  // the live results change; the file does not
+  prompts.QueueFile(tmp.File("REF.RES"));
+  screen.LoadCase(kAlternativeCase, prompts);
+  const ShownView alternative = showServicesEnvelope(kAlternativeCase);
+  EXPECT_EQ(std::tie(alternative.Characterised, alternative.Normalised, alternative.Weighted, alternative.Score),
+            std::tie(reference.Characterised, reference.Normalised, reference.Weighted, reference.Score));
+  EXPECT_EQ(alternative.Cost, FormatGeneral(ws->Cases.Case[kReferenceCase].Results.SerPortion[1].Cost[0]));
+  EXPECT_NE(alternative.Cost, "0");
+}
+
+TEST_F(ResultsFixture, TableExportWritesTheShownView) {
+  ResultScreenModel screen(*ws);
+  screen.SelectPart(kWholeBldg);
+  screen.SelectStage(kOperatingEnergy);
+  ASSERT_TRUE(screen.ShowResults());
+  prompts.QueueFile(tmp.File("T.CSV"));
+  screen.ExportTable(prompts);
+  const std::string csv = tmp.Read("T.CSV");
+  const ShownView& shown = screen.Shown();
+  EXPECT_NE(csv.find("\r\n\" 2. Global Warming \"," + shown.Characterised[2] + ",\"kg CO2 eq.\"," +
+                     shown.Normalised[2] + "," + shown.Weighted[2] + "\r\n"),
+            std::string::npos);
+  EXPECT_NE(csv.find("\r\n\"12. Solid Waste\"," + shown.Waste + ",\"kg\",\"\"," + shown.Cost + "\r\n"),
+            std::string::npos);
+}
