@@ -131,12 +131,11 @@ void MainShell::ResetSelection() {
   ShowStatus("   Selection reset");
 }
 
+// The writer's message says where the report went, or why it stopped.
 bool MainShell::WriteReport(const ReportWriter& writer, const std::string& path) {
-  if (Status written = writer(ws_, path); !written) {
-    prompts_.Message(written.message);
-    return false;
-  }
-  return true;
+  const Status written = writer(ws_, path);
+  if (!written.message.empty()) prompts_.Message(written.message);
+  return written.ok;
 }
 
 void MainShell::InputSummary() {

@@ -16,7 +16,8 @@
 
 namespace kelca {
 
-// Writes a report of the workspace to path.
+// Writes a report of the workspace to path; the message of its status (also
+// of a good one) is shown to the user.
 using ReportWriter = std::function<Status(Workspace& ws, const std::string& path)>;
 
 // What the shell asks of the screens around it. Empty hooks are skipped.

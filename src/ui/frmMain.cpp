@@ -14,6 +14,7 @@
 #include "ScreenControls.h"
 #include "StatusPanelView.h"
 #include "TextConversion.h"
+#include "app/ReportWriters.h"
 
 namespace {
 template <class Widget>
@@ -36,6 +37,7 @@ frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string sett
   ConnectCommands();
   shell_.Hooks.ShowBuildingInput = [this] { ShowBuildingInputScreen(); };
   shell_.Hooks.StatusChanged = [this] { PicMain->update(); };
+  SetReportWriters(kelca::WriteInputSummaryReport, kelca::WriteSelectionSummaryReport);
   Refresh();
 }
 
@@ -81,7 +83,7 @@ void frmMain::BuildMenu() {
 
   // Entries whose screens are not part of the program yet stay disabled until
   // their screens are connected here.
-  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput, MnuPrintInSum, mnuWSelected, mnuRunOprEgy, mnuViewEgy}) {
+  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput, mnuRunOprEgy, mnuViewEgy}) {
     pending->setEnabled(false);
   }
 }

@@ -28,7 +28,8 @@ class frmMain : public QMainWindow {
 
   // The start-up steps; run once the window is shown.
   void Startup();
-  // The report writers; their Write menu entries are offered once they are given.
+  // The report writers (the summary reports unless replaced); their Write menu
+  // entries are offered while they are given.
   void SetReportWriters(kelca::ReportWriter inputSummary, kelca::ReportWriter selectionSummary);
 
   kelca::MainShell& Shell() { return shell_; }

@@ -64,13 +64,45 @@ class TestFrmMain : public QObject {
 
   void entriesWithoutTheirScreensAreDisabled() {
     Fixture f;
-    for (const char* pending : {"mnuEditBldg", "mnuEditBEUInput", "MnuPrintInSum", "mnuWSelected", "mnuRunOprEgy",
-                                "mnuViewEgy"}) {
+    for (const char* pending : {"mnuEditBldg", "mnuEditBEUInput", "mnuRunOprEgy", "mnuViewEgy"}) {
       QVERIFY2(!f.Find<QAction>(pending)->isEnabled(), pending);
     }
+    QVERIFY(f.Find<QAction>("MnuPrintInSum")->isEnabled() && f.Find<QAction>("mnuWSelected")->isEnabled());
     f.window->SetReportWriters([](kelca::Workspace&, const std::string&) { return kelca::Status::Ok(); }, {});
     QVERIFY(f.Find<QAction>("MnuPrintInSum")->isEnabled());
     QVERIFY(!f.Find<QAction>("mnuWSelected")->isEnabled());
+  }
+
+  // The reports of a project opened from another folder go where the dialog says.
+  void writeMenuWritesBothReportsOfTheOpenProject() {
+    Fixture f;
+    std::filesystem::copy(KELCA_SOURCE_DIR "/samples/starter", f.tmp.File("proj"));
+    std::filesystem::create_directories(f.tmp.File("out"));
+    f.ws->CurrentFolder = KELCA_SOURCE_DIR "/data/db/";
+    f.Find<QAction>("mnuOpenData")->trigger();
+    f.prompts.QueueFile(f.tmp.File("proj/STARTER.PRJ"));
+    f.Find<QAction>("mnuFileOpen")->trigger();
+
+    const std::string in = f.tmp.File("out/IN.TXT"), sel = f.tmp.File("out/SEL.TXT");
+    f.prompts.QueueFile(in);
+    f.Find<QAction>("MnuPrintInSum")->trigger();
+    f.prompts.QueueFile(sel);
+    f.Find<QAction>("mnuWSelected")->trigger();
+
+    QCOMPARE(f.prompts.Messages(), (std::vector<std::string>{"Report written to file: " + in,
+                                                             "Report written to file: " + sel}));
+    const auto& dialogs = f.prompts.dialogs;
+    QCOMPARE(dialogs.size(), size_t(3));
+    QCOMPARE(dialogs[1].title, std::string("Generate Input Summary Report"));
+    QCOMPARE(dialogs[2].title, std::string("Generate Selection Summary Report"));
+    QCOMPARE(dialogs[2].filter, std::string("Input Summary Report (*.TXT)|*.TXT"));
+    QCOMPARE(f.StatusLines().mid(19), QStringList({"   Print input summary", "   Input summary printed",
+                                                   "   Print selection summary", "   Selection summary printed"}));
+    const std::string input = f.tmp.Read("out/IN.TXT"), selection = f.tmp.Read("out/SEL.TXT");
+    QVERIFY(input.find("Main Project File:STARTER.PRJ\r\n") != std::string::npos);
+    QVERIFY(input.find("Element Type:Pad footing\r\n") != std::string::npos);
+    QVERIFY(selection.find("for the Project named:Starter office\r\n") != std::string::npos);
+    QVERIFY(selection.find("Element Name:Pad footing") != std::string::npos);
   }
 
   void startupShowsTheFirstStepInAFixedWidthFont() {
