@@ -49,12 +49,13 @@ bool SurfaceNodeStable(const Layer& layer, float h) {
   return layer.Fourier() <= 1.0f / (2.0f * (1.0f + bi));
 }
 
-bool SlicesStable(Layer& layer, int n, bool innermost, bool outermost, const Layer* inner) {
+// outerH: the surface coefficient of the outer face when the layer is the outermost, else 0.
+bool SlicesStable(Layer& layer, int n, bool innermost, float outerH, const Layer* inner) {
   layer.slices = n;
   layer.dx = layer.p.Thickness / static_cast<float>(n);
   if (n > 1 && 2.0f * layer.Fourier() > 1.0f) return false;  // the nodes inside the layer
   if (innermost && !SurfaceNodeStable(layer, kHi)) return false;
-  if (outermost && !SurfaceNodeStable(layer, kHo)) return false;
+  if (outerH > 0 && !SurfaceNodeStable(layer, outerH)) return false;
   if (inner) {  // the node where the layer meets the next inner one
     const float c = (layer.p.Density * layer.p.SpecificHeat * layer.dx +
                      inner->p.Density * inner->p.SpecificHeat * inner->dx) / 2;
@@ -65,24 +66,24 @@ bool SlicesStable(Layer& layer, int n, bool innermost, bool outermost, const Lay
   return true;
 }
 
-void ChooseSlices(Layer& layer, bool innermost, bool outermost, const Layer* inner) {
+void ChooseSlices(Layer& layer, bool innermost, float outerH, const Layer* inner) {
   if (layer.massless) {
-    SlicesStable(layer, 1, false, false, nullptr);
+    SlicesStable(layer, 1, false, 0, nullptr);
     return;
   }
   for (int n = 3; n >= 1; --n) {
-    if (SlicesStable(layer, n, innermost, outermost, inner)) return;
+    if (SlicesStable(layer, n, innermost, outerH, inner)) return;
   }
-  SlicesStable(layer, 1, false, false, nullptr);  // none is stable: one slice, massless nodes where needed
+  SlicesStable(layer, 1, false, 0, nullptr);  // none is stable: one slice, massless nodes where needed
 }
 
-void OuterFaceNode(const Layer& layer, NodeCoefficients& n) {
+void OuterFaceNode(const Layer& layer, float h, NodeCoefficients& n) {
   if (!layer.massless) {
     const float fo = layer.Fourier();
-    const float bi = kHo * layer.dx / layer.p.Conductivity;
+    const float bi = h * layer.dx / layer.p.Conductivity;
     if (2 * fo * bi + 2 * fo <= 1.0f) return SetNode(n, 1, 2 * fo * bi, 2 * fo);
   }
-  SetMasslessNode(n, 1, kHo, layer.p.Conductivity / layer.dx);
+  SetMasslessNode(n, 1, h, layer.p.Conductivity / layer.dx);
 }
 
 void InnerFaceNode(const Layer& layer, NodeCoefficients& n, int k) {
@@ -127,8 +128,11 @@ void SetupSurfaces(RoomState& s) {
   };
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
+    // A Floor/Ceiling faces the room with its outer face, node 1, the node its
+    // floor boundary temperature acts on: the heat the room gives the floor is
+    // then the heat the floor takes.
     const bool floor = rc.ComponentType == kFloorCeiling;
-    s.SurfaceOf[c] = add(c, rc.ComponentType, rc.NodeSlot(floor ? rc.FirstLayerEnd : rc.NodeCount));
+    s.SurfaceOf[c] = add(c, rc.ComponentType, rc.NodeSlot(floor ? 1 : rc.NodeCount));
   }
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
@@ -174,7 +178,7 @@ void SetupSurfaces(RoomState& s) {
 
 }  // namespace
 
-bool BuildNodeCoefficients(const Construction& construction, NodeCoefficients& nodes, int& badLayer) {
+bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeCoefficients& nodes, int& badLayer) {
   const int count = construction.LayerCount;
   std::array<Layer, kMaxLayers + 1> layers;
   for (int l = 1; l <= count; ++l) {
@@ -188,11 +192,11 @@ bool BuildNodeCoefficients(const Construction& construction, NodeCoefficients& n
     layers[l].massless = !(p.Density * p.SpecificHeat > 0);
   }
   for (int l = count; l >= 1; --l) {
-    ChooseSlices(layers[l], l == count, l == 1, l < count ? &layers[l + 1] : nullptr);
+    ChooseSlices(layers[l], l == count, l == 1 ? outerH : 0, l < count ? &layers[l + 1] : nullptr);
   }
   nodes = NodeCoefficients{};
   int k = 1;
-  OuterFaceNode(layers[1], nodes);
+  OuterFaceNode(layers[1], outerH, nodes);
   for (int l = 1; l <= count; ++l) {
     const Layer& layer = layers[l];
     for (int i = 1; i < layer.slices; ++i) SetNode(nodes, ++k, layer.Fourier(), layer.Fourier());
@@ -249,7 +253,10 @@ bool SetupRoomNodes(const EnergyRoom& room, const std::string& zoneName, const A
     }
     NodeCoefficients nodes;
     int badLayer = 0;
-    if (!BuildNodeCoefficients(construction, nodes, badLayer)) {
+    // A Floor/Ceiling's outer face is its floor in the room, whose boundary
+    // temperature is made with the inside coefficient.
+    const float outerH = fc.ComponentType == kFloorCeiling ? kHi : kHo;
+    if (!BuildNodeCoefficients(construction, outerH, nodes, badLayer)) {
       return status.Fail("SetupRoomNodes: Layer " + std::to_string(badLayer) + " of construction " +
                          construction.Name + " needs a thickness and a conductivity above 0!");
     }
@@ -261,7 +268,6 @@ bool SetupRoomNodes(const EnergyRoom& room, const std::string& zoneName, const A
     rc.Mask = nullptr;
     rc.Base = slot;
     rc.NodeCount = nodes.NodeCount;
-    rc.FirstLayerEnd = nodes.LayerEndNode[1];
     s.B[rc.OutsideSlot()] = -1.0f;
     for (int k = 1; k <= nodes.NodeCount; ++k) {
       s.A[rc.NodeSlot(k)] = nodes.A[k];
