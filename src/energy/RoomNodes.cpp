@@ -53,7 +53,12 @@ bool SurfaceNodeStable(const Layer& layer, float h) {
 bool SlicesStable(Layer& layer, int n, bool innermost, float outerH, const Layer* inner) {
   layer.slices = n;
   layer.dx = layer.p.Thickness / static_cast<float>(n);
-  if (n > 1 && 2.0f * layer.Fourier() > 1.0f) return false;  // the nodes inside the layer
+  // The nodes inside the layer (a = e = Fo) need 2 Fo <= 1 as well. The face
+  // and interface tests alone can pass on a neighbour's capacity while the
+  // inside nodes are unstable: the 8 mm bitumen sheet of an inverted roof would
+  // get three slices, and the roof's temperatures would oscillate and grow
+  // without bound within days.
+  if (n > 1 && 2.0f * layer.Fourier() > 1.0f) return false;
   if (innermost && !SurfaceNodeStable(layer, kHi)) return false;
   if (outerH > 0 && !SurfaceNodeStable(layer, outerH)) return false;
   if (inner) {  // the node where the layer meets the next inner one
@@ -93,6 +98,46 @@ void InnerFaceNode(const Layer& layer, NodeCoefficients& n, int k) {
     if (2 * fo + 2 * fo * bi <= 1.0f) return SetNode(n, k, 2 * fo, 2 * fo * bi);
   }
   SetMasslessNode(n, k, layer.p.Conductivity / layer.dx, kHi);
+}
+
+// A layer with heat capacity too thin for its conductivity to hold a stable
+// node even as one slice (2 Fo > 1 over its whole thickness): a metal sheet, a
+// glass pane. Its nodes could only be massless, and would take the half slices
+// of their neighbours with them.
+bool IsThin(Layer layer) {
+  if (layer.massless) return false;
+  layer.dx = layer.p.Thickness;
+  return 2.0f * layer.Fourier() > 1.0f;
+}
+
+void AddResistance(Layer& layer, float r) {
+  if (r > 0) layer.p.Conductivity = layer.p.Thickness / (layer.p.Thickness / layer.p.Conductivity + r);
+}
+
+// Takes the thin layers out of layers 1..count and adds the resistance of each
+// to the next layer inwards that stays (to the last one that stays, for thin
+// layers at the inner face) by lowering its conductivity: a thin layer is a
+// pure resistance between its neighbours, which keep their capacity. When
+// every layer is thin the innermost stays. Returns the number of layers that
+// stay; endOf[l] is the layer that stays whose end node ends layer l (0: the
+// outer face node).
+int FoldThinLayers(std::array<Layer, kMaxLayers + 1>& layers, int count, std::array<int, kMaxLayers + 1>& endOf) {
+  int kept = 0;
+  float pending = 0;  // m2K/W of thin layers not yet added to a layer that stays
+  for (int l = 1; l <= count; ++l) {
+    const Layer layer = layers[l];
+    if (IsThin(layer) && !(l == count && kept == 0)) {
+      pending += layer.p.Thickness / layer.p.Conductivity;
+      endOf[l] = kept;
+      continue;
+    }
+    layers[++kept] = layer;
+    AddResistance(layers[kept], pending);
+    pending = 0;
+    endOf[l] = kept;
+  }
+  AddResistance(layers[kept], pending);
+  return kept;
 }
 
 std::string ComponentText(const EnergyRoom& room, int c, const std::string& zoneName) {
@@ -179,9 +224,8 @@ void SetupSurfaces(RoomState& s) {
 }  // namespace
 
 bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeCoefficients& nodes, int& badLayer) {
-  const int count = construction.LayerCount;
   std::array<Layer, kMaxLayers + 1> layers;
-  for (int l = 1; l <= count; ++l) {
+  for (int l = 1; l <= construction.LayerCount; ++l) {
     layers[l].p = EffectiveLayerProperties(construction.Layer[l]);
     const LayerProperties& p = layers[l].p;
     if (!(p.Thickness > 0) || !(p.Conductivity > 0) || !IsFiniteValue(p.Thickness) ||
@@ -191,11 +235,15 @@ bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeC
     }
     layers[l].massless = !(p.Density * p.SpecificHeat > 0);
   }
+  std::array<int, kMaxLayers + 1> endOf{};
+  const int count = FoldThinLayers(layers, construction.LayerCount, endOf);
   for (int l = count; l >= 1; --l) {
     ChooseSlices(layers[l], l == count, l == 1 ? outerH : 0, l < count ? &layers[l + 1] : nullptr);
   }
   nodes = NodeCoefficients{};
+  std::array<int, kMaxLayers + 1> endNode{};
   int k = 1;
+  endNode[0] = k;
   OuterFaceNode(layers[1], outerH, nodes);
   for (int l = 1; l <= count; ++l) {
     const Layer& layer = layers[l];
@@ -206,8 +254,9 @@ bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeC
     } else {
       InnerFaceNode(layer, nodes, k);
     }
-    nodes.LayerEndNode[l] = k;
+    endNode[l] = k;
   }
+  for (int l = 1; l <= construction.LayerCount; ++l) nodes.LayerEndNode[l] = endNode[endOf[l]];
   nodes.NodeCount = k;
   return true;
 }
