@@ -139,10 +139,10 @@ TEST(Conduction, AThinMetalSheetInAWallHardlyChangesTheRoomsAnnualLoad) {
     auto airSide = std::make_unique<AirSideData>();
     EnergyRoom room = MakeRoom("Office", kOffice, 30, 3);
     room.Occupants = room.LightingLoad = room.EquipmentLoad = 0;
-    AddComponent(room, MakeComponent("Wall", 40, kExternalWall, AddConstruction(*constructions, "W", 0, 0.6f, 0.5f, wall), 7));
-    AddComponent(room, MakeComponent("Slab", 30, kFloorCeiling,
-                                     AddConstruction(*constructions, "S", 0, 0.5f, 0.5f, {Plaster(0.02f), Concrete(0.15f)}),
-                                     kHorizontal));
+    const int wallNo = AddConstruction(*constructions, "W", 0, 0.6f, 0.5f, wall);
+    const int slabNo = AddConstruction(*constructions, "S", 0, 0.5f, 0.5f, {Plaster(0.02f), Concrete(0.15f)});
+    AddComponent(room, MakeComponent("Wall", 40, kExternalWall, wallNo, 7));
+    AddComponent(room, MakeComponent("Slab", 30, kFloorCeiling, slabNo, kHorizontal));
     AddRoom(AddZone(*model, "Z"), room);
     airSide->Zone[1].DesignSensibleLoad[1] = airSide->Zone[1].DesignTotalLoad[1] = 100;
     LoadCalculationInput input{model.get(), constructions.get(), airSide.get(), &weather, "", ""};
@@ -166,7 +166,9 @@ TEST(Conduction, AThinMetalSheetInAWallHardlyChangesTheRoomsAnnualLoad) {
        {Plaster(0.015f), Concrete(0.1f), Concrete(0.1f), Plaster(0.013f)},
        {Plaster(0.015f), Concrete(0.1f), Steel(0.001f), Concrete(0.1f), Plaster(0.013f)}},
       {"sheet lining the masonry", {Plaster(0.015f), Concrete(0.2f)}, {Plaster(0.015f), Concrete(0.2f), Steel(0.001f)}},
-      {"sheet cladding the masonry", {Concrete(0.2f), Plaster(0.013f)}, {Steel(0.001f), Concrete(0.2f), Plaster(0.013f)}},
+      {"sheet cladding the masonry",
+       {Concrete(0.2f), Plaster(0.013f)},
+       {Steel(0.001f), Concrete(0.2f), Plaster(0.013f)}},
       {"sheet behind a spandrel's lining",
        {aluminium, AirGap(0.05f), wool, gypsum},
        {aluminium, AirGap(0.05f), wool, Steel(0.001f), gypsum}},
