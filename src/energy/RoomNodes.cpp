@@ -49,12 +49,18 @@ bool SurfaceNodeStable(const Layer& layer, float h) {
   return layer.Fourier() <= 1.0f / (2.0f * (1.0f + bi));
 }
 
-bool SlicesStable(Layer& layer, int n, bool innermost, bool outermost, const Layer* inner) {
+// outerH: the surface coefficient of the outer face when the layer is the outermost, else 0.
+bool SlicesStable(Layer& layer, int n, bool innermost, float outerH, const Layer* inner) {
   layer.slices = n;
   layer.dx = layer.p.Thickness / static_cast<float>(n);
-  if (n > 1 && 2.0f * layer.Fourier() > 1.0f) return false;  // the nodes inside the layer
+  // The nodes inside the layer (a = e = Fo) need 2 Fo <= 1 as well. The face
+  // and interface tests alone can pass on a neighbour's capacity while the
+  // inside nodes are unstable: the 8 mm bitumen sheet of an inverted roof would
+  // get three slices, and the roof's temperatures would oscillate and grow
+  // without bound within days.
+  if (n > 1 && 2.0f * layer.Fourier() > 1.0f) return false;
   if (innermost && !SurfaceNodeStable(layer, kHi)) return false;
-  if (outermost && !SurfaceNodeStable(layer, kHo)) return false;
+  if (outerH > 0 && !SurfaceNodeStable(layer, outerH)) return false;
   if (inner) {  // the node where the layer meets the next inner one
     const float c = (layer.p.Density * layer.p.SpecificHeat * layer.dx +
                      inner->p.Density * inner->p.SpecificHeat * inner->dx) / 2;
@@ -65,24 +71,24 @@ bool SlicesStable(Layer& layer, int n, bool innermost, bool outermost, const Lay
   return true;
 }
 
-void ChooseSlices(Layer& layer, bool innermost, bool outermost, const Layer* inner) {
+void ChooseSlices(Layer& layer, bool innermost, float outerH, const Layer* inner) {
   if (layer.massless) {
-    SlicesStable(layer, 1, false, false, nullptr);
+    SlicesStable(layer, 1, false, 0, nullptr);
     return;
   }
   for (int n = 3; n >= 1; --n) {
-    if (SlicesStable(layer, n, innermost, outermost, inner)) return;
+    if (SlicesStable(layer, n, innermost, outerH, inner)) return;
   }
-  SlicesStable(layer, 1, false, false, nullptr);  // none is stable: one slice, massless nodes where needed
+  SlicesStable(layer, 1, false, 0, nullptr);  // none is stable: one slice, massless nodes where needed
 }
 
-void OuterFaceNode(const Layer& layer, NodeCoefficients& n) {
+void OuterFaceNode(const Layer& layer, float h, NodeCoefficients& n) {
   if (!layer.massless) {
     const float fo = layer.Fourier();
-    const float bi = kHo * layer.dx / layer.p.Conductivity;
+    const float bi = h * layer.dx / layer.p.Conductivity;
     if (2 * fo * bi + 2 * fo <= 1.0f) return SetNode(n, 1, 2 * fo * bi, 2 * fo);
   }
-  SetMasslessNode(n, 1, kHo, layer.p.Conductivity / layer.dx);
+  SetMasslessNode(n, 1, h, layer.p.Conductivity / layer.dx);
 }
 
 void InnerFaceNode(const Layer& layer, NodeCoefficients& n, int k) {
@@ -92,6 +98,46 @@ void InnerFaceNode(const Layer& layer, NodeCoefficients& n, int k) {
     if (2 * fo + 2 * fo * bi <= 1.0f) return SetNode(n, k, 2 * fo, 2 * fo * bi);
   }
   SetMasslessNode(n, k, layer.p.Conductivity / layer.dx, kHi);
+}
+
+// A layer with heat capacity too thin for its conductivity to hold a stable
+// node even as one slice (2 Fo > 1 over its whole thickness): a metal sheet, a
+// glass pane. Its nodes could only be massless, and would take the half slices
+// of their neighbours with them.
+bool IsThin(Layer layer) {
+  if (layer.massless) return false;
+  layer.dx = layer.p.Thickness;
+  return 2.0f * layer.Fourier() > 1.0f;
+}
+
+void AddResistance(Layer& layer, float r) {
+  if (r > 0) layer.p.Conductivity = layer.p.Thickness / (layer.p.Thickness / layer.p.Conductivity + r);
+}
+
+// Takes the thin layers out of layers 1..count and adds the resistance of each
+// to the next layer inwards that stays (to the last one that stays, for thin
+// layers at the inner face) by lowering its conductivity: a thin layer is a
+// pure resistance between its neighbours, which keep their capacity. When
+// every layer is thin the innermost stays. Returns the number of layers that
+// stay; endOf[l] is the layer that stays whose end node ends layer l (0: the
+// outer face node).
+int FoldThinLayers(std::array<Layer, kMaxLayers + 1>& layers, int count, std::array<int, kMaxLayers + 1>& endOf) {
+  int kept = 0;
+  float pending = 0;  // m2K/W of thin layers not yet added to a layer that stays
+  for (int l = 1; l <= count; ++l) {
+    const Layer layer = layers[l];
+    if (IsThin(layer) && !(l == count && kept == 0)) {
+      pending += layer.p.Thickness / layer.p.Conductivity;
+      endOf[l] = kept;
+      continue;
+    }
+    layers[++kept] = layer;
+    AddResistance(layers[kept], pending);
+    pending = 0;
+    endOf[l] = kept;
+  }
+  AddResistance(layers[kept], pending);
+  return kept;
 }
 
 std::string ComponentText(const EnergyRoom& room, int c, const std::string& zoneName) {
@@ -127,8 +173,11 @@ void SetupSurfaces(RoomState& s) {
   };
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
+    // A Floor/Ceiling faces the room with its outer face, node 1, the node its
+    // floor boundary temperature acts on: the heat the room gives the floor is
+    // then the heat the floor takes.
     const bool floor = rc.ComponentType == kFloorCeiling;
-    s.SurfaceOf[c] = add(c, rc.ComponentType, rc.NodeSlot(floor ? rc.FirstLayerEnd : rc.NodeCount));
+    s.SurfaceOf[c] = add(c, rc.ComponentType, rc.NodeSlot(floor ? 1 : rc.NodeCount));
   }
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
@@ -174,10 +223,9 @@ void SetupSurfaces(RoomState& s) {
 
 }  // namespace
 
-bool BuildNodeCoefficients(const Construction& construction, NodeCoefficients& nodes, int& badLayer) {
-  const int count = construction.LayerCount;
+bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeCoefficients& nodes, int& badLayer) {
   std::array<Layer, kMaxLayers + 1> layers;
-  for (int l = 1; l <= count; ++l) {
+  for (int l = 1; l <= construction.LayerCount; ++l) {
     layers[l].p = EffectiveLayerProperties(construction.Layer[l]);
     const LayerProperties& p = layers[l].p;
     if (!(p.Thickness > 0) || !(p.Conductivity > 0) || !IsFiniteValue(p.Thickness) ||
@@ -187,12 +235,16 @@ bool BuildNodeCoefficients(const Construction& construction, NodeCoefficients& n
     }
     layers[l].massless = !(p.Density * p.SpecificHeat > 0);
   }
+  std::array<int, kMaxLayers + 1> endOf{};
+  const int count = FoldThinLayers(layers, construction.LayerCount, endOf);
   for (int l = count; l >= 1; --l) {
-    ChooseSlices(layers[l], l == count, l == 1, l < count ? &layers[l + 1] : nullptr);
+    ChooseSlices(layers[l], l == count, l == 1 ? outerH : 0, l < count ? &layers[l + 1] : nullptr);
   }
   nodes = NodeCoefficients{};
+  std::array<int, kMaxLayers + 1> endNode{};
   int k = 1;
-  OuterFaceNode(layers[1], nodes);
+  endNode[0] = k;
+  OuterFaceNode(layers[1], outerH, nodes);
   for (int l = 1; l <= count; ++l) {
     const Layer& layer = layers[l];
     for (int i = 1; i < layer.slices; ++i) SetNode(nodes, ++k, layer.Fourier(), layer.Fourier());
@@ -202,8 +254,9 @@ bool BuildNodeCoefficients(const Construction& construction, NodeCoefficients& n
     } else {
       InnerFaceNode(layer, nodes, k);
     }
-    nodes.LayerEndNode[l] = k;
+    endNode[l] = k;
   }
+  for (int l = 1; l <= construction.LayerCount; ++l) nodes.LayerEndNode[l] = endNode[endOf[l]];
   nodes.NodeCount = k;
   return true;
 }
@@ -249,7 +302,10 @@ bool SetupRoomNodes(const EnergyRoom& room, const std::string& zoneName, const A
     }
     NodeCoefficients nodes;
     int badLayer = 0;
-    if (!BuildNodeCoefficients(construction, nodes, badLayer)) {
+    // A Floor/Ceiling's outer face is its floor in the room, whose boundary
+    // temperature is made with the inside coefficient.
+    const float outerH = fc.ComponentType == kFloorCeiling ? kHi : kHo;
+    if (!BuildNodeCoefficients(construction, outerH, nodes, badLayer)) {
       return status.Fail("SetupRoomNodes: Layer " + std::to_string(badLayer) + " of construction " +
                          construction.Name + " needs a thickness and a conductivity above 0!");
     }
@@ -261,7 +317,6 @@ bool SetupRoomNodes(const EnergyRoom& room, const std::string& zoneName, const A
     rc.Mask = nullptr;
     rc.Base = slot;
     rc.NodeCount = nodes.NodeCount;
-    rc.FirstLayerEnd = nodes.LayerEndNode[1];
     s.B[rc.OutsideSlot()] = -1.0f;
     for (int k = 1; k <= nodes.NodeCount; ++k) {
       s.A[rc.NodeSlot(k)] = nodes.A[k];

@@ -10,11 +10,14 @@
 namespace kelca {
 
 // Divides the layers into slices (3, 2 or 1 per layer, the most that keep the
-// update stable) and sets the coefficients of every node. A node whose heat
-// capacity is too small for a stable 60 s step, or that has none, is massless:
-// it weights its neighbours by their conductances. False when a layer has no
-// thickness or no conductivity; layer then names it.
-bool BuildNodeCoefficients(const Construction& construction, NodeCoefficients& nodes, int& layer);
+// update stable) and sets the coefficients of every node. A layer too thin for
+// its conductivity to hold a stable node even as one slice (a metal sheet, a
+// glass pane) gets no nodes: it is a resistance between its neighbours. A node
+// whose heat capacity is too small for a stable 60 s step, or that has none, is
+// massless: it weights its neighbours by their conductances. outerH is the surface
+// coefficient of the outer face (W/m2K). False when a layer has no thickness or
+// no conductivity; layer then names it.
+bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeCoefficients& nodes, int& layer);
 
 // Copies the room into the working state and builds the nodes of its
 // components, the inner surfaces and the air flows. Fails with a message naming

@@ -44,7 +44,6 @@ struct RoomComponent {
   const ShadingMask* Mask = nullptr;  // a window's shading mask; none: fully sunlit
   int Base = 0;                       // slot of the outside boundary temperature
   int NodeCount = 0;
-  int FirstLayerEnd = 0;  // the node that ends the first layer
 
   int OutsideSlot() const { return Base; }
   int NodeSlot(int k) const { return Base + k; }

@@ -1,5 +1,6 @@
 #include "plant/CentralPlant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -87,11 +88,12 @@ struct HeatSink {
 };
 
 // The condenser entering temperature at which the heat sink (towers or
-// seawater, through the heat exchanger where there is one) takes the heat.
+// seawater, through the heat exchanger where there is one) takes the heat, and
+// never below the plant's minimum.
 bool CondenserTemperature(const PlantRunConstants& run, PlantInput& p, const RunningChillers& rc,
                           const HeatSink& sink, const OutdoorState& outdoor, float seawaterTemp, float& tc,
                           SimStatus& status) {
-  float guess = seawaterTemp + kFirstGuessAboveSeawater;
+  float guess = std::max(seawaterTemp + kFirstGuessAboveSeawater, kMinCondenserWaterTemp);
   for (int pass = 1; pass <= kMaxCondenserPasses; ++pass) {
     tc = guess;
     const float q = SetChillerPowers(run, p, rc, kWaterCooledCondenser, tc);
@@ -121,6 +123,9 @@ bool CondenserTemperature(const PlantRunConstants& run, PlantInput& p, const Run
         next = sinkIn + lmtd;
       }
     }
+    // Below the minimum the towers or the exchanger are held back (fans cycle,
+    // water bypasses), so the water enters the condensers no colder than it.
+    next = std::max(next, kMinCondenserWaterTemp);
     guess = (next + guess) / 2;
     if (std::fabs(next - guess) < kCondenserTolerance) return true;
   }

@@ -16,6 +16,11 @@ constexpr float kFauLeavingEnthalpy = 43.6f;   // kJ/kg
 constexpr float kSensibleAllowance = 1.05f;
 constexpr float kPlantLoadAllowance = 1.03f;
 constexpr float kTowerReferenceWetBulb = 28.0f;
+// The lowest condenser entering water temperature a plant with towers or a
+// heat exchanger holds (tower fans cycle, bypass valves open), deg C. From it
+// upwards every chiller curve gives a power ratio above 0 at any part load;
+// the water-cooled screw curve falls below 0 under 13.4 deg C.
+constexpr float kMinCondenserWaterTemp = 15.0f;
 
 // Condenser kinds of the chiller curves.
 constexpr int kAirCooledCondenser = 0;

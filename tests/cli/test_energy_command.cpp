@@ -1,9 +1,11 @@
 // kelca-cli energy on a copy of the sample office project.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "common/Paths.h"
+#include "common/TextReader.h"
 #include "plant/EnergyResultFile.h"
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"
@@ -40,6 +42,16 @@ TEST(EnergyCommand, RunsEverySystemAndWritesTheWorkingAndResultFiles) {
     EXPECT_NE(run.output.find(text), std::string::npos) << text;
   }
   EXPECT_TRUE(FileExists(tmp.File("office/BCLnEQW.SDF")));
+  // Every plant hour's chillers draw power, at a coefficient of performance a chiller can reach.
+  TextReader sdf("BCLnEQW.SDF", tmp.Read("office/BCLnEQW.SDF"));
+  int plantHours = 0;
+  for (std::array<float, 12> f{}; !sdf.AtEnd(); ++plantHours) {
+    for (float& v : f) ASSERT_TRUE(sdf.ReadSingle(v)) << sdf.Error();
+    const float load = f[3], chillers = f[6];
+    ASSERT_GT(chillers, 0.0f) << "month " << f[0] << " day " << f[1] << " hour " << f[2];
+    EXPECT_LE(load / chillers, 12.0f) << "month " << f[0] << " day " << f[1] << " hour " << f[2];
+  }
+  EXPECT_GT(plantHours, 2000);
   // 26,400 m2 air-conditioned: 30 to 300 kWh/m2 a year for air conditioning.
   const size_t hvac = run.output.find("HVAC (kWh)");
   ASSERT_NE(hvac, std::string::npos) << run.output;

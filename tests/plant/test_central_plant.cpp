@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 #include <tuple>
 
 #include "energy/Psychrometrics.h"
@@ -202,6 +203,25 @@ TEST(CentralPlant, IndirectSeawaterAtDesignAndDirectSeawater) {
   EXPECT_EQ(std::pair(power.CondenserTemp, power.Cwps), std::pair(21.5f, 0.0f));
   // One chiller runs; the seawater pump at 57.2/114.3 of its flow draws less than rated.
   EXPECT_TRUE(power.Swps > 0 && power.Swps < 30) << power.Swps;
+}
+
+TEST(CentralPlant, CondenserWaterIsHeldAtItsMinimumAndChillersNeverDrawNegativePower) {
+  // A light load on a cold night: towers and exchanger alone would cool the
+  // condenser water far below the minimum.
+  for (PlantInput base : {TowerPlant(), IndirectSeawaterPlant()}) {
+    for (int type : {kCentrifugal, kReciprocating, kScrew}) {
+      SCOPED_TRACE("plant type " + std::to_string(base.PlantType) + ", chiller type " + std::to_string(type));
+      PlantInput p = base;
+      p.Chiller[1].Type = p.Chiller[2].Type = type;
+      Checked c(p);
+      ASSERT_TRUE(c.ok) << c.status.SimMessage;
+      PlantHourPower power;
+      ASSERT_TRUE(CPCSIM(c.run, p, 60, 3, Outdoor(8, 4, 0.004f), 10, power, c.status)) << c.status.SimMessage;
+      EXPECT_GE(power.CondenserTemp, kMinCondenserWaterTemp);
+      EXPECT_LT(power.CondenserTemp, kMinCondenserWaterTemp + 0.05f);
+      EXPECT_GT(power.Chillers, 0.0f);
+    }
+  }
 }
 
 TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
