@@ -190,7 +190,7 @@ EnergyZone Zone(const std::string& name, float identical, bool retail, bool roof
 // Design sensible loads, W/m2, of rooms in the hot-humid climate: internal
 // gains plus the solar and conduction gains of the facade they face.
 float SensiblePerM2(const EnergyRoom& r, int orientation, bool roof) {
-  float w = r.RoomType == kRetail ? 90 : 60;
+  float w = r.RoomType == kRetail ? 90 : 72;
   if (r.ComponentCount > 0 && r.Component[1].ComponentType == kWindow) {
     static const std::map<int, float> facade = {{1, 25}, {3, 70}, {5, 55}, {7, 60}};
     w += facade.at(orientation);
