@@ -6,7 +6,7 @@ set -euo pipefail
 
 KELCA_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELCA_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth clang)
 
 kelca_install_missing() {
   local missing=()

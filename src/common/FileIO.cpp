@@ -1,6 +1,7 @@
 #include "common/FileIO.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -28,9 +29,12 @@ Status ReadFileBytes(const std::string& path, std::string& bytes) {
 
 namespace {
 std::string TemporaryNameFor(const std::string& path) {
-  static unsigned counter = 0;
+  static std::atomic<unsigned> counter = 0;
   return path + ".~kelca" + std::to_string(::getpid()) + "_" + std::to_string(++counter);
 }
+
+// The fault planned by a PlannedWriteFault of this thread, if any.
+thread_local const WriteFault* plannedFault = nullptr;
 
 Status WriteAll(std::FILE* file, const std::string& content, const WriteFault* fault) {
   const size_t limit = fault ? std::min(fault->failAfterBytes, content.size()) : content.size();
@@ -41,7 +45,14 @@ Status WriteAll(std::FILE* file, const std::string& content, const WriteFault* f
 }
 }  // namespace
 
+PlannedWriteFault::PlannedWriteFault(WriteFault fault) : fault_(fault), previous_(plannedFault) {
+  plannedFault = &fault_;
+}
+
+PlannedWriteFault::~PlannedWriteFault() { plannedFault = previous_; }
+
 Status ReplaceFile(const std::string& path, const std::string& content, const WriteFault* fault) {
+  if (fault == nullptr) fault = plannedFault;
   const std::string temporary = TemporaryNameFor(path);
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return Status::Error("Cannot write " + path + ": " + std::strerror(errno));

@@ -13,6 +13,21 @@ struct WriteFault {
   size_t failAfterBytes = 0;
 };
 
+// The file seam of the tests: while a PlannedWriteFault lives, every
+// ReplaceFile on this thread that is given no fault of its own fails as
+// planned, so that a test can make any writer's save fail part-way.
+class PlannedWriteFault {
+ public:
+  explicit PlannedWriteFault(WriteFault fault);
+  ~PlannedWriteFault();
+  PlannedWriteFault(const PlannedWriteFault&) = delete;
+  PlannedWriteFault& operator=(const PlannedWriteFault&) = delete;
+
+ private:
+  WriteFault fault_;
+  const WriteFault* previous_;
+};
+
 Status ReadFileBytes(const std::string& path, std::string& bytes);
 // Writes content to path; on any failure the previous file is left untouched.
 Status ReplaceFile(const std::string& path, const std::string& content, const WriteFault* fault = nullptr);

@@ -60,6 +60,10 @@ Status ParseHour(const std::string& name, int lineNo, std::string_view line, Epw
   if (!ReadField(f[1], month) || !ReadField(f[2], day) || !ReadField(f[3], hr)) {
     return Status::Error(LineMessage(name, lineNo, "month, day or hour is not a number"));
   }
+  // Checked before the conversion (NaN included): a value beyond int has no int to become.
+  if (!(month >= 1 && month <= 12 && day >= 1 && day <= 31 && hr >= 1 && hr <= 24)) {
+    return Status::Error(LineMessage(name, lineNo, "month, day or hour out of range"));
+  }
   hour.Month = static_cast<int>(month);
   hour.Day = static_cast<int>(day);
   hour.Hour = static_cast<int>(hr);

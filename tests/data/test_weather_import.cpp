@@ -166,6 +166,15 @@ TEST(WeatherImport, RefusesMissingValuesBrokenOrderAndShortYears) {
   EXPECT_FALSE(ParseEpw("x.epw", swapped, epw).ok);
   EXPECT_FALSE(ParseEpw("x.epw", "no data at all\n", epw).ok);
 
+  // Month, day or hour beyond the range of int are refused before any conversion.
+  for (const char* huge : {",2147483648,28,1,", ",2,4294967296,1,", ",2,28,-2147483649,"}) {
+    std::string beyond = text;
+    beyond.replace(beyond.find(",2,28,1,"), 8, huge);
+    s = ParseEpw("x.epw", beyond, epw);
+    EXPECT_NE(s.message.find("x.epw line 9"), std::string::npos) << huge << ": " << s.message;
+    EXPECT_NE(s.message.find("out of range"), std::string::npos) << huge << ": " << s.message;
+  }
+
   // Two days are not a year: nothing is written.
   kelca::testing::TempFolder tmp;
   s = ImportEpwWeather(kExcerpt, tmp.File("ZQW1989.TXT"));

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/FileIO.h"
 #include "common/Paths.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
@@ -173,6 +174,17 @@ TEST(PlantYear, FaultStopsTheRunAndKeepsThePreviousOutput) {
   kelca::testing::AddRoom(other.model->Zone[1], kelca::testing::MakeRoom("Extra", kOffice));
   ASSERT_TRUE(WriteConstantLoads(other.files.LoadFile, *f.model, {}));
   EXPECT_FALSE(other.Run());
+
+  // A save of the output that fails part-way keeps the previous output.
+  {
+    Fixture h(kHotelGuestRoom);
+    h.dir.Write(kPlantOutputFileName, "previous run\r\n");
+    h.WriteLoads();
+    PlannedWriteFault fault({1000});
+    EXPECT_FALSE(h.Run());
+    EXPECT_NE(h.status.SimMessage.find(kPlantOutputFileName), std::string::npos) << h.status.SimMessage;
+    EXPECT_EQ(h.dir.Read(kPlantOutputFileName), "previous run\r\n");
+  }
 
   // An empty plant, and a cancelled run: the message, and no output file.
   for (const bool cancel : {false, true}) {
