@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/Command.h"
+#include "common/FiniteRead.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
 #include "energy/ShadingMask.h"
@@ -29,7 +30,7 @@ int RunMask(const std::vector<std::string>& args) {
     }
     options[args[i]] = args[i + 1];
   }
-  const auto number = [&](const char* name) { return static_cast<float>(Val(options[name])); };
+  const auto number = [&](const char* name) { return SingleOf(Val(options[name])); };
   ShadingMaskInput input;
   input.Orientation = MaskOrientationCode(options["--orient"]);
   input.W = number("--width");

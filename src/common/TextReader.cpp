@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "common/FileIO.h"
+#include "common/FiniteRead.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
 
@@ -92,10 +93,11 @@ bool TextReader::ReadString(std::string& out) {
   return true;
 }
 
-bool TextReader::ReadNumber(double& out) {
+bool TextReader::ReadNumber(double& out, bool mayBeEmpty) {
   std::string field;
   bool quoted = false;
   if (!NextField(field, quoted)) return false;
+  if (!mayBeEmpty && field.find_first_not_of(" \t") == std::string::npos) return Fail("a number is missing");
   const auto value = ParseNumber(field);
   if (!value) {
     return Fail("expected a number, found \"" + field + "\"");
@@ -107,6 +109,7 @@ bool TextReader::ReadNumber(double& out) {
 bool TextReader::ReadSingle(float& out) {
   double value = 0;
   if (!ReadNumber(value)) return false;
+  if (!FitsSingle(value)) return Fail("the number " + FormatDouble(value) + " is beyond the range of a single");
   out = static_cast<float>(value);
   return true;
 }
@@ -123,13 +126,14 @@ bool TextReader::ReadInt(int& out) {
 }
 
 bool TextReader::ReadCount(int& out, int low, int high, std::string_view what) {
-  int value = 0;
-  if (!ReadInt(value)) return false;
+  double number = 0;
+  if (!ReadNumber(number, false)) return false;
+  const long long value = RoundHalfEven(number);
   if (value < low || value > high) {
     return Fail(std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(low) + " to " +
                 std::to_string(high));
   }
-  out = value;
+  out = static_cast<int>(value);
   return true;
 }
 

@@ -19,12 +19,15 @@ class TextReader {
   // Opens a file (with the case-insensitive fallback of the folder) and reads it whole.
   static Status Open(const std::string& path, TextReader& reader);
 
+  // Numbers: an empty field reads as 0; text that is not a number, and a
+  // number beyond the range of its type, is a failure naming the line.
   bool ReadString(std::string& out);
   bool ReadSingle(float& out);
   bool ReadDouble(double& out);
   // A number rounded to the nearest integer (halves to even), within the range of int.
   bool ReadInt(int& out);
-  // Reads an integer and checks it against [low, high]; what names the value in the message.
+  // Reads an integer and checks it against [low, high]; what names the value in
+  // the message. A count or code is never empty.
   bool ReadCount(int& out, int low, int high, std::string_view what);
 
   // True when only blanks and line ends remain.
@@ -42,7 +45,7 @@ class TextReader {
   bool NextField(std::string& field, bool& quoted);
   void SkipBlanks();
   void ConsumeSeparator();
-  bool ReadNumber(double& out);
+  bool ReadNumber(double& out, bool mayBeEmpty = true);
 
   std::string name_;
   std::string bytes_;

@@ -98,6 +98,7 @@ Status ReadEnergyInputFile(const std::string& path, EnergyModel& model) {
       if (!ReadZone(in, read->Zone[z])) break;
     }
   }
+  if (!in.Failed() && !in.AtEnd()) in.Fail("the file holds more than the zones it counts");
   model = std::move(*read);
   return in.Result();
 }

@@ -47,7 +47,9 @@ int MaskOrientationCode(const std::string& text) {
 
 Status GenerateShadingMask(const ShadingMaskInput& in, ShadingMask& mask) {
   if (in.Orientation < 1 || in.Orientation > 8) return Status::Error("Window orientation not yet set !");
-  if (in.W * in.H <= 0) return Status::Error("Window area <= 0!");
+  // Width and height each above 0: two negative sides make a positive area too.
+  if (!(in.W > 0 && in.H > 0)) return Status::Error("Window area <= 0!");
+  if (!std::isfinite(in.W * in.H)) return Status::Error("Window area too large!");
   const float wTotal = in.W + in.DL + in.DR;
   float gammaL = kPi / 2, gammaR = kPi / 2;
   if (0.01f * wTotal < in.LP) gammaL = std::atan(wTotal / in.LP);
@@ -107,10 +109,14 @@ Status ReadShadingMaskFile(const std::string& path, ShadingMask& mask) {
   TextReader in("", "");
   if (Status opened = TextReader::Open(path, in); !opened) return opened;
   ShadingMask read;
+  // Every value is a sunlit fraction.
+  const auto readFraction = [&in](float& f) {
+    if (in.ReadSingle(f) && !(f >= 0 && f <= 1)) in.Fail("the sunlit fraction " + FormatSingle(f) + " is outside 0 to 1");
+  };
   for (int i = 0; i < kMaskAzimuthBins; ++i) {
-    for (int j = 0; j < kMaskAltitudeBins; ++j) in.ReadSingle(read.Mask[j][i]);
+    for (int j = 0; j < kMaskAltitudeBins; ++j) readFraction(read.Mask[j][i]);
   }
-  in.ReadSingle(read.DiffuseFraction);
+  readFraction(read.DiffuseFraction);
   if (in.Failed()) return in.Result();
   mask = read;
   return Status::Ok();

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "common/FiniteRead.h"
 #include "common/Numbers.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
@@ -32,7 +31,7 @@ void ReadGroups(TextReader& r, GroupList<N> list, const char* what) {
   for (int g = 0; g < list.count; ++g) {
     r.ReadString(list.file[g]);
     r.ReadString(list.name[g]);
-    ReadFiniteSingle(r, list.qty[g]);
+    r.ReadSingle(list.qty[g]);
   }
 }
 
@@ -52,7 +51,7 @@ void WriteSinglePart(TextWriter& w, const Part& part) {
 }
 
 void ReadSinglePart(TextReader& r, PartResult& part) {
-  for (int s = 0; s < kStages; ++s) ForEachStageValue(part, s, [&](float& v) { ReadFiniteSingle(r, v); });
+  for (int s = 0; s < kStages; ++s) ForEachStageValue(part, s, [&](float& v) { r.ReadSingle(v); });
 }
 
 // Calls f(Bldg value, Fdn value, Flr value, Ser value) once per line of the building block.
@@ -100,10 +99,10 @@ Status ReadResultFile(const std::string& path, ProjectState& info, LcaResultSet&
              "the services group count");
   LcaResultSet& res = *newResults;
   ForEachBuildingLine(res, [&](float& b, float& f, float& l, float& s) {
-    ReadFiniteSingle(r, b);
-    ReadFiniteSingle(r, f);
-    ReadFiniteSingle(r, l);
-    ReadFiniteSingle(r, s);
+    r.ReadSingle(b);
+    r.ReadSingle(f);
+    r.ReadSingle(l);
+    r.ReadSingle(s);
   });
   for (auto& p : res.FlrPortion) ReadSinglePart(r, p);
   for (auto& p : res.SerPortion) ReadSinglePart(r, p);

@@ -1,6 +1,5 @@
 #include "lca/WeightFile.h"
 
-#include "common/FiniteRead.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
 
@@ -11,8 +10,8 @@ Status ReadWeightFile(const std::string& path, WeightFactors& weights, CostParam
   if (Status opened = TextReader::Open(path, reader); !opened) return opened;
   WeightFactors newWeights{};
   CostParams newCost{};
-  for (float& w : newWeights) ReadFiniteSingle(reader, w);
-  for (float& c : newCost) ReadFiniteSingle(reader, c);
+  for (float& w : newWeights) reader.ReadSingle(w);
+  for (float& c : newCost) reader.ReadSingle(c);
   if (reader.Failed()) return reader.Result();
   weights = newWeights;
   cost = newCost;

@@ -30,6 +30,10 @@ TEST(MaskCommand, BadInputGivesTheMessagesAndWritesNothing) {
   EXPECT_EQ(run.output, "Window orientation not yet set !\n");
   run = RunIn(dir, "--orient NW --width 2 --height x --name A");
   EXPECT_EQ(run.output, "Window area <= 0!\n");
+  run = RunIn(dir, "--orient NW --width -2 --height -1 --name A");
+  EXPECT_EQ(run.output, "Window area <= 0!\n");
+  run = RunIn(dir, "--orient NW --width 1e20 --height 1e20 --name A");
+  EXPECT_EQ(run.output, "Window area too large!\n");
   run = RunIn(dir, "--orient NW --width 2 --height 1");
   EXPECT_EQ(run.output, "No name given to shading mask yet!\n");
   EXPECT_TRUE(std::filesystem::is_empty(dir.Folder()));

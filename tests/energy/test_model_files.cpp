@@ -8,6 +8,7 @@
 #include "energy/AirSideData.h"
 #include "energy/ConstructionTable.h"
 #include "energy/EnergyModel.h"
+#include "energy/ShadingMask.h"
 #include "support/SampleModels.h"
 #include "support/TempFolder.h"
 
@@ -65,6 +66,8 @@ TEST(ModelFiles, CountsAndCodesBeyondTheTablesAreRefusedNamingTheFile) {
   const std::string head = "\"Energy Calculation Input for Project: X\"\r\n";
   const std::string room = "\"R\",1,1\r\n50,3\r\n5,8\r\n24,55\r\n15,20\r\n";
   const std::string zone = head + "1\r\n\"Z\"\r\n1\r\n1\r\n";
+  std::string fractions;  // a shading mask with one fraction of 5
+  for (int i = 1; i <= 325; ++i) fractions += i == 101 ? "5\r\n" : "1\r\n";
   const struct {
     const char* file;
     std::string text, message;
@@ -79,6 +82,13 @@ TEST(ModelFiles, CountsAndCodesBeyondTheTablesAreRefusedNamingTheFile) {
       {"B.CON", "51\r\n", "B.CON: line 1: the number of constructions 51 is outside 0 to 50"},
       {"B.CON", "1\r\n\"W\",0,21\r\n", "B.CON: line 2: the number of layers 21 is outside 0 to 20"},
       {"B.ASS", "\"t\"\r\n4,1\r\n", "B.ASS: line 2: the air-conditioning system type 4 is outside 0 to 3"},
+      // What follows the counted zones, an empty count and numbers beyond a single are refused too.
+      {"B.ECI", zone + room + "0\r\n\"Z2\"\r\n", "B.ECI: line 11: the file holds more than the zones it counts"},
+      {"B.ECI", head + "\r\n\"Z\"\r\n", "B.ECI: line 2: a number is missing"},
+      {"B.ECI", zone + "\"R\",1,1\r\n3.4028236e38,3\r\n",
+       "B.ECI: line 7: the number 3.4028236E+38 is beyond the range of a single"},
+      {"B.ASS", "\"t\"\r\n1,1,1e39\r\n", "B.ASS: line 2: the number 1E+39 is beyond the range of a single"},
+      {"B.SHM", fractions, "B.SHM: line 101: the sunlit fraction 5 is outside 0 to 1"},
   };
   TempFolder dir;
   const auto model = TwoZoneModel();
@@ -90,9 +100,13 @@ TEST(ModelFiles, CountsAndCodesBeyondTheTablesAreRefusedNamingTheFile) {
       s = ReadEnergyInputFile(dir.File(c.file), *std::make_unique<EnergyModel>());
     } else if (ext == "CON") {
       s = ReadConstructionFile(dir.File(c.file), *std::make_unique<ConstructionTable>());
+    } else if (ext == "SHM") {
+      ShadingMask mask;
+      s = ReadShadingMaskFile(dir.File(c.file), mask);
     } else {
       s = ReadAirSideFile(dir.File(c.file), *model, *std::make_unique<AirSideData>());
     }
+    EXPECT_FALSE(s) << c.message;
     EXPECT_NE(s.message.find(c.message), std::string::npos) << s.message;
   }
 }
