@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "common/ListEditing.h"
 #include "common/Paths.h"
@@ -31,13 +34,18 @@ TEST(Paths, ResolveAndReplaceExtension) {
   EXPECT_EQ(WithTrailingSlash("/p/"), "/p/");
 }
 
-TEST(Paths, CaseInsensitiveFallbackFindsFileInSameFolder) {
+TEST(Paths, CaseInsensitiveFallbackFindsFilesAndTheirFolders) {
   kelca::testing::TempFolder tmp;
   tmp.Write("MATLCIA.IDB", "x");
-  EXPECT_EQ(FindExistingFile(tmp.File("matlcia.idb")), tmp.File("MATLCIA.IDB"));
-  EXPECT_EQ(FindExistingFile(tmp.File("MATLCIA.IDB")), tmp.File("MATLCIA.IDB"));
-  EXPECT_EQ(FindExistingFile(tmp.File("OTHER.IDB")), tmp.File("OTHER.IDB"));
-  EXPECT_EQ(FindExistingFile(tmp.File("nofolder/x")), tmp.File("nofolder/x"));
+  std::filesystem::create_directories(tmp.File("Found/sub"));
+  tmp.Write("Found/e7.imp", "x");
+  tmp.Write("Found/sub/A.TXT", "x");
+  for (const auto& [asked, found] : std::vector<std::pair<std::string, std::string>>{
+           {"matlcia.idb", "MATLCIA.IDB"}, {"MATLCIA.IDB", "MATLCIA.IDB"}, {"OTHER.IDB", "OTHER.IDB"},
+           {"nofolder/x", "nofolder/x"}, {"FOUND/E7.IMP", "Found/e7.imp"}, {"found/SUB/a.txt", "Found/sub/A.TXT"},
+           {"FOUND/GONE.IMP", "FOUND/GONE.IMP"}, {"found", "found"}}) {  // a folder is no file
+    EXPECT_EQ(FindExistingFile(tmp.File(asked)), tmp.File(found)) << asked;
+  }
 }
 
 TEST(ListEditing, InsertAfterPickedLineWithinBoundAndDeleteShiftsUp) {
