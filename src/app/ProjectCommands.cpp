@@ -45,7 +45,12 @@ void MainShell::CreateNewProject() {
                                     .filter = "LCA Project Files (*.PRJ)|*.PRJ",
                                     .initialFolder = ws_.Project.ProjDir,
                                     .mayBeNew = true});
-  if (file.empty()) return;
+  if (file.empty()) {
+    // No project is left with a folder but no file name.
+    ws_.Project.ProjDir.clear();
+    prompts_.Message("Failed to create new project file!");
+    return;
+  }
   Fields.ProjFileText = file;
   ws_.Project.ProjFileName = FileNameOf(file);
 }
@@ -88,16 +93,20 @@ void MainShell::OpenProject() {
   if (!file.empty()) {
     ws_.Selection.FdnSkip = ws_.Selection.FlrSkip = ws_.Selection.SerSkip = 0;
     ResetAllSel(ws_.Selection);
+    // The read starts from an empty project, so that nothing of the previous one
+    // stays beside what a file that breaks off gave.
+    ws_.Project = ProjectState{};
     const Status read = ReadProjectFile(file, ws_.Project);
     ws_.Project.ProjDir = FolderOf(file);
     ws_.Project.ProjFileName = FileNameOf(file);
     Fields.ProjFileText = ws_.Project.ProjDir + ws_.Project.ProjFileName;
+    Fields.ProjNameText = ws_.Project.ProjName;
     if (!read) {
       // What was read stays; the user must know before saving it over the file.
+      Fields.RunLcaChecked = Fields.RunOprEgyChecked = Fields.RunLccChecked = false;
       prompts_.Message(read.message + "\nThe project was read only in part.");
       return;
     }
-    Fields.ProjNameText = ws_.Project.ProjName;
   }
   if (ws_.Db.LcaDbFolder.empty()) OpenDatabase();
   Fields.RunLcaChecked = Fields.RunOprEgyChecked = Fields.RunLccChecked = false;
@@ -114,7 +123,8 @@ void MainShell::SaveProject() {
   const std::string file = AskSave({.title = "Save Project File As",
                                     .filter = kProjectFilter,
                                     .initialFolder = ws_.CurrentFolder,
-                                    .proposedName = proposed});
+                                    .proposedName = proposed,
+                                    .keepTypedName = true});  // ".prj" below
   if (file.empty()) return;
   ws_.Project.ProjFileName = WithProjectExtension(file);
   Fields.ProjFileText = ws_.Project.ProjFileName;

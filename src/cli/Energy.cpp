@@ -6,7 +6,9 @@
 // non-AC systems and town gas. The run log goes to stderr as it grows; each
 // system's results and the six predicted annual values go to stdout; the
 // results are written to the ".EUR" file. The working files ("AnHSpCL.TXT",
-// "BCLnEQW.SDF") are written in the project folder.
+// "BCLnEQW.SDF") are written in the project folder. Input files not named are
+// the project's own ("OFFICE.ECI", ...), except the constructions, which are
+// the energy input file's ("B.ECI": "B.CON").
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -58,9 +60,10 @@ class StderrLog : public ProgressSink {
   void AddLine(const std::string& line) override { std::cerr << line << std::endl; }
 };
 
-// A file named on the command line (from the working folder), else the project's own.
-std::string FileOrDefault(const std::string& given, const std::string& projectFile, const char* extension) {
-  if (given.empty()) return ReplaceLastThree(projectFile, extension);
+// A file named on the command line (from the working folder), else the one
+// named like ownerFile (the project file or the energy input file).
+std::string FileOrDefault(const std::string& given, const std::string& ownerFile, const char* extension) {
+  if (given.empty()) return ReplaceLastThree(ownerFile, extension);
   return std::filesystem::absolute(given).string();
 }
 
@@ -129,8 +132,9 @@ int RunEnergy(const std::vector<std::string>& args) {
   if (Status db = OpenDatabaseArgument(o.db, ws->Db, ws->Materials); !db) return Fail(db.message);
   if (Status project = OpenProjectArgument(o.project, *ws); !project) return Fail(project.message);
   const std::string projectFile = ws->Project.ProjDir + ws->Project.ProjFileName;
-  ws->EnergyFiles = {FileOrDefault(o.con, projectFile, "CON"), FileOrDefault(o.eci, projectFile, "ECI"),
-                     FileOrDefault(o.ass, projectFile, "ASS")};
+  const std::string eciFile = FileOrDefault(o.eci, projectFile, "ECI");
+  // The constructions belong with the energy input file, as when the screen opens it.
+  ws->EnergyFiles = {FileOrDefault(o.con, eciFile, "CON"), eciFile, FileOrDefault(o.ass, projectFile, "ASS")};
   ws->PlantFiles = {FileOrDefault(o.wss, projectFile, "WSS"), FileOrDefault(o.nac, projectFile, "NAC")};
   const std::string eurFile = FileOrDefault(o.eur, projectFile, "EUR");
   if (Status read = ReadInputs(*ws); !read) return Fail(read.message);
@@ -144,9 +148,8 @@ int RunEnergy(const std::vector<std::string>& args) {
       prompts.QueueAnswer(Answer::Yes);  // proceed to the plant simulation
     }
     if (!CalculateSystem(*ws, code, prompts, log)) {
-      if (ws->Sim.SimError) {
-        std::cerr << ws->Sim.SimMessage << "\n";
-      } else {
+      // A run error is in the run log already.
+      if (!ws->Sim.SimError) {
         const auto messages = prompts.Messages();
         std::cerr << (messages.empty() ? std::string("The calculation was stopped.") : messages.back()) << "\n";
       }

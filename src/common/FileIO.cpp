@@ -17,12 +17,12 @@ namespace fs = std::filesystem;
 
 Status ReadFileBytes(const std::string& path, std::string& bytes) {
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return Status::Error("Cannot read " + path + ": it is a folder");
+  if (fs::is_directory(path, ec)) return Status::Error("Cannot read " + path + ": it is a folder.");
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Error("Cannot open " + path + ": " + std::strerror(errno));
+  if (!in) return Status::Error("Cannot open " + path + ": " + std::strerror(errno) + ".");
   std::ostringstream content;
   content << in.rdbuf();
-  if (in.bad()) return Status::Error("Cannot read " + path);
+  if (in.bad()) return Status::Error("Cannot read " + path + ".");
   bytes = content.str();
   return Status::Ok();
 }
@@ -55,21 +55,21 @@ Status ReplaceFile(const std::string& path, const std::string& content, const Wr
   if (fault == nullptr) fault = plannedFault;
   const std::string temporary = TemporaryNameFor(path);
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return Status::Error("Cannot write " + path + ": " + std::strerror(errno));
+  if (!file) return Status::Error("Cannot write " + path + ": " + std::strerror(errno) + ".");
   Status status = WriteAll(file, content, fault);
   if (std::fclose(file) != 0 && status) status = Status::Error(std::strerror(errno));
   if (status && std::rename(temporary.c_str(), path.c_str()) != 0) status = Status::Error(std::strerror(errno));
   if (!status) {
     std::remove(temporary.c_str());
-    return Status::Error("Cannot write " + path + ": " + status.message);
+    return Status::Error("Cannot write " + path + ": " + status.message + ".");
   }
   return Status::Ok();
 }
 
 Status MakeFolder(const std::string& path) {
   std::error_code ec;
-  if (fs::exists(path, ec)) return Status::Error(path + " exists already");
-  if (!fs::create_directory(path, ec)) return Status::Error("Cannot create " + path + ": " + ec.message());
+  if (fs::exists(path, ec)) return Status::Error(path + " exists already.");
+  if (!fs::create_directory(path, ec)) return Status::Error("Cannot create " + path + ": " + ec.message() + ".");
   return Status::Ok();
 }
 

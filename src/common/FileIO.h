@@ -8,6 +8,9 @@
 
 namespace kelca {
 
+// Failure messages name the file and end with a full stop (after the system's
+// reason where there is one), so that a caller may add a sentence of its own.
+
 // A planned failure for tests: the write stops after this many bytes.
 struct WriteFault {
   size_t failAfterBytes = 0;

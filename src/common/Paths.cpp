@@ -63,17 +63,44 @@ bool FolderExists(const std::string& path) {
   return !path.empty() && fs::is_directory(path, ec);
 }
 
-std::string FindExistingFile(const std::string& path) {
-  if (path.empty() || FileExists(path)) return path;
-  const std::string folder = FolderOf(path);
-  const std::string name = FileNameOf(path);
+namespace {
+// The entry of folder (ending in a separator, or empty for the working folder)
+// whose name equals name ignoring case and which is a folder or a file as asked;
+// empty when there is none.
+std::string EntryIgnoringCase(const std::string& folder, const std::string& name, bool wantFolder) {
   std::error_code ec;
   fs::directory_iterator it(folder.empty() ? "." : folder, ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     const std::string candidate = it->path().filename().string();
-    if (SameIgnoringCase(candidate, name) && it->is_regular_file(ec)) return folder + candidate;
+    if (!SameIgnoringCase(candidate, name)) continue;
+    std::error_code kind;
+    if (wantFolder ? it->is_directory(kind) : it->is_regular_file(kind)) return candidate;
   }
-  return path;
+  return "";
+}
+
+// path (without a trailing separator) as it exists, matching each part that
+// does not exist against its folder's entries ignoring case; empty when none matches.
+std::string FindExisting(const std::string& path, bool wantFolder) {
+  if (wantFolder ? FolderExists(path) : FileExists(path)) return path;
+  const std::string folder = FolderOf(path);
+  const std::string name = FileNameOf(path);
+  if (name.empty() || name == "." || name == "..") return "";
+  std::string actualFolder = folder;
+  if (folder.size() > 1 && !FolderExists(folder)) {
+    actualFolder = FindExisting(folder.substr(0, folder.size() - 1), true);
+    if (actualFolder.empty()) return "";
+    actualFolder += folder.back();
+  }
+  const std::string entry = EntryIgnoringCase(actualFolder, name, wantFolder);
+  return entry.empty() ? "" : actualFolder + entry;
+}
+}  // namespace
+
+std::string FindExistingFile(const std::string& path) {
+  if (path.empty()) return path;
+  const std::string found = FindExisting(path, false);
+  return found.empty() ? path : found;
 }
 
 }  // namespace kelca

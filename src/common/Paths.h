@@ -20,8 +20,9 @@ bool IsAbsolutePath(std::string_view path);
 std::string ResolvePath(std::string_view folder, std::string_view name);
 // The path with its last three characters replaced (project-owned files: "ECI", "EUR", ...).
 std::string ReplaceLastThree(std::string_view path, std::string_view replacement);
-// The path itself when it exists, else a file of the same folder whose name
-// matches it ignoring case, else the path unchanged.
+// The path itself when it exists, else the file whose path matches it part by
+// part ignoring case (folders copied from systems that ignore letter case, such
+// as the library folders), else the path unchanged.
 std::string FindExistingFile(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

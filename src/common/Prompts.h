@@ -16,7 +16,15 @@ struct FileDialogRequest {
   std::string initialFolder{};  // empty: the current folder
   std::string proposedName{};   // the file name the dialog starts with
   bool mayBeNew = false;        // an open dialog that also accepts the name of a file not yet made
+  bool keepTypedName = false;   // a save dialog whose caller settles the extension itself
 };
+
+// The extension of pair filterIndex of a filter (".RES" of "R (*.RES)|*.RES");
+// empty when the pair has none or names any file ("*.*").
+std::string FilterExtension(const std::string& filter, int filterIndex = 0);
+// A file name without an extension (nothing after a dot in its last part) with
+// that of the filter; any other name unchanged.
+std::string WithFilterExtension(const std::string& path, const std::string& filter, int filterIndex = 0);
 
 class Prompts {
  public:
@@ -29,9 +37,18 @@ class Prompts {
   virtual bool AskYesNo(const std::string& text) = 0;
   // Yes/No/Cancel: Answer::Yes, Answer::No or Answer::Cancel.
   virtual Answer AskYesNoCancel(const std::string& text) = 0;
-  // File dialogs return the chosen full path, or "" when cancelled.
-  virtual std::string OpenFileName(const FileDialogRequest& request) = 0;
-  virtual std::string SaveFileName(const FileDialogRequest& request) = 0;
+  // File dialogs return the chosen full path, or "" when cancelled. A proposed
+  // name without an extension is shown with the filter's; a save dialog gives
+  // a name typed without one the extension of the filter chosen, unless the
+  // request keeps the typed name.
+  std::string OpenFileName(FileDialogRequest request);
+  std::string SaveFileName(FileDialogRequest request);
+
+ protected:
+  // The dialogs themselves. A save dialog sets filterIndex to the pair of the
+  // filter the user chose where it can tell (it starts at 0).
+  virtual std::string AskOpenFileName(const FileDialogRequest& request) = 0;
+  virtual std::string AskSaveFileName(const FileDialogRequest& request, int& filterIndex) = 0;
 };
 
 }  // namespace kelca

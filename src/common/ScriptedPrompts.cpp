@@ -35,13 +35,14 @@ Answer ScriptedPrompts::AskYesNoCancel(const std::string& text) {
   return NextAnswer(Answer::Cancel);
 }
 
-std::string ScriptedPrompts::OpenFileName(const FileDialogRequest& request) {
+std::string ScriptedPrompts::AskOpenFileName(const FileDialogRequest& request) {
   log.push_back("Open: " + request.title);
   dialogs.push_back(request);
   return NextFile();
 }
 
-std::string ScriptedPrompts::SaveFileName(const FileDialogRequest& request) {
+// The script chooses no filter: the first one stays.
+std::string ScriptedPrompts::AskSaveFileName(const FileDialogRequest& request, int& /*filterIndex*/) {
   log.push_back("Save: " + request.title);
   dialogs.push_back(request);
   return NextFile();

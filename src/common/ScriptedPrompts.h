@@ -17,8 +17,6 @@ class ScriptedPrompts : public Prompts {
   bool AskOkCancel(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   Answer AskYesNoCancel(const std::string& text) override;
-  std::string OpenFileName(const FileDialogRequest& request) override;
-  std::string SaveFileName(const FileDialogRequest& request) override;
 
   // Queue the next answers.
   void QueueAnswer(Answer answer) { answers.push_back(answer); }
@@ -30,7 +28,11 @@ class ScriptedPrompts : public Prompts {
   std::deque<Answer> answers;
   std::deque<std::string> files;
   std::vector<std::string> log;                  // every call, in order
-  std::vector<FileDialogRequest> dialogs;        // every file dialog, in order
+  std::vector<FileDialogRequest> dialogs;        // every file dialog, in order, as shown
+
+ protected:
+  std::string AskOpenFileName(const FileDialogRequest& request) override;
+  std::string AskSaveFileName(const FileDialogRequest& request, int& filterIndex) override;
 
  private:
   Answer NextAnswer(Answer fallback);

@@ -34,7 +34,7 @@ void SetLibraryLocations(DbLocations& db) {
 LibraryId LibraryFor(int grpType, int compType) {
   switch (grpType) {
     case kFoundation:
-      return compType >= 0 && compType < CompTypeCount(kFoundation) ? LibraryId::Found : LibraryId::None;
+      return LibraryId::Found;  // whatever the component type
     case kFloor:
       if (compType == 0 || compType == 1) return LibraryId::Fabric;
       return compType == 2 ? LibraryId::Contents : LibraryId::None;

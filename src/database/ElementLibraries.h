@@ -13,9 +13,10 @@ enum class LibraryId { None, Found, Fabric, Contents, Mech, Elec };
 constexpr std::array<LibraryId, 5> kLibraries = {LibraryId::Found, LibraryId::Fabric, LibraryId::Contents,
                                                  LibraryId::Mech, LibraryId::Elec};
 
-// Foundation: FOUND; Floor: FABRIC for Envelope and Frame (0, 1), CONTENTS for
-// Contents (2); Services: ELECTSER for 1 and 3, MECHASER for 0, 2 and 4.
-// None for any other group type or component type position.
+// Foundation: FOUND for any component type; Floor: FABRIC for Envelope and
+// Frame (0, 1), CONTENTS for Contents (2); Services: ELECTSER for 1 and 3,
+// MECHASER for 0, 2 and 4. None for any other group type or floor or services
+// component type position.
 LibraryId LibraryFor(int grpType, int compType);
 
 // "FOUND", "FABRIC", "CONTENTS", "MECHASER", "ELECTSER"; empty for None.

@@ -226,7 +226,9 @@ class StageWalk {
     if (Status head = ReadHeadCode(ResolvePath(in_.Folder, FileNameOf(file)), code); !head) {
       return file + kErrWith + head.message;
     }
-    if (code != expected) return file + " is for type " + CodeText(code) + " but not " + CodeText(expected);
+    if (code != expected) {
+      return file + kErrWith + file + " is for type " + CodeText(code) + " but not " + CodeText(expected);
+    }
     ComponentRecord record;
     record.CompFile = file;
     if (Status read = ReadCompFile(in_.Folder, expected, record); !read) return file + kErrWith + read.message;

@@ -1,5 +1,7 @@
 #include "QtPrompts.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -59,16 +61,22 @@ kelca::Answer QtPrompts::AskYesNoCancel(const std::string& text) {
   }
 }
 
-std::string QtPrompts::RunFileDialog(const kelca::FileDialogRequest& request, bool save) {
-  QFileDialog dialog(parent_, ToDisplayText(request.title), ToDisplayText(request.initialFolder),
-                     ToQtFilter(request.filter));
+std::string QtPrompts::RunFileDialog(const kelca::FileDialogRequest& request, bool save, int& filterIndex) {
+  const QString filters = ToQtFilter(request.filter);
+  QFileDialog dialog(parent_, ToDisplayText(request.title), ToDisplayText(request.initialFolder), filters);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save || request.mayBeNew ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!request.proposedName.empty()) dialog.selectFile(ToDisplayText(request.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+  filterIndex = std::max<int>(0, filters.split(";;").indexOf(dialog.selectedNameFilter()));
   return FromDisplayText(dialog.selectedFiles().first());
 }
 
-std::string QtPrompts::OpenFileName(const kelca::FileDialogRequest& request) { return RunFileDialog(request, false); }
+std::string QtPrompts::AskOpenFileName(const kelca::FileDialogRequest& request) {
+  int filterIndex = 0;
+  return RunFileDialog(request, false, filterIndex);
+}
 
-std::string QtPrompts::SaveFileName(const kelca::FileDialogRequest& request) { return RunFileDialog(request, true); }
+std::string QtPrompts::AskSaveFileName(const kelca::FileDialogRequest& request, int& filterIndex) {
+  return RunFileDialog(request, true, filterIndex);
+}

@@ -16,11 +16,13 @@ class QtPrompts : public kelca::Prompts {
   bool AskOkCancel(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   kelca::Answer AskYesNoCancel(const std::string& text) override;
-  std::string OpenFileName(const kelca::FileDialogRequest& request) override;
-  std::string SaveFileName(const kelca::FileDialogRequest& request) override;
+
+ protected:
+  std::string AskOpenFileName(const kelca::FileDialogRequest& request) override;
+  std::string AskSaveFileName(const kelca::FileDialogRequest& request, int& filterIndex) override;
 
  private:
-  std::string RunFileDialog(const kelca::FileDialogRequest& request, bool save);
+  std::string RunFileDialog(const kelca::FileDialogRequest& request, bool save, int& filterIndex);
 
   QPointer<QWidget> parent_;
 };

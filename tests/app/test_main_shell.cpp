@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "app/MainShell.h"
 #include "building/ProjectState.h"
@@ -191,8 +192,13 @@ TEST_F(MainShellTest, OpenProjectReadsTheFileResetsSelectionsAndClearsRunMarks) 
   EXPECT_EQ(Line(22), "   Project file loaded");
 }
 
-TEST_F(MainShellTest, AProjectFileThatBreaksOffIsReportedAndWhatWasReadStays) {
+TEST_F(MainShellTest, AProjectFileThatBreaksOffIsReportedAndOnlyWhatItGaveStays) {
   StartWithDatabase();
+  prompts.QueueFile(WriteProject());
+  shell.OpenProject();
+  std::tie(ws->Project.FdnFile[1], ws->Project.FlrCount, ws->Project.SerCount) = std::tuple("OLD.FDN", 3, 2);
+  shell.Fields.RunLcaChecked = shell.Fields.RunLccChecked = shell.Fields.RunOprEgyChecked = true;
+
   tmp.Write("Cut.PRJ", "\"Cut.PRJ\"\r\n\"Half\",10\r\n2\r\n\"A.FDN\",\"A\",1\r\n");
   prompts.QueueFile(tmp.File("Cut.PRJ"));
   shell.OpenProject();
@@ -200,6 +206,11 @@ TEST_F(MainShellTest, AProjectFileThatBreaksOffIsReportedAndWhatWasReadStays) {
             Texts{tmp.File("Cut.PRJ") + ": line 5: the file ends early\nThe project was read only in part."});
   EXPECT_EQ(ws->Project.ProjName, "Half");
   EXPECT_EQ(ws->Project.FdnCount, 1);
+  EXPECT_EQ(ws->Project.FdnFile[1] + ws->Project.FdnName[0], "A");  // nothing of the previous project
+  EXPECT_EQ(ws->Project.FlrCount + ws->Project.SerCount, 0);
+  EXPECT_EQ(shell.Fields.ProjNameText, "Half");
+  EXPECT_EQ(shell.Fields.ProjFileText, tmp.File("Cut.PRJ"));
+  EXPECT_FALSE(shell.Fields.RunLcaChecked || shell.Fields.RunLccChecked || shell.Fields.RunOprEgyChecked);
   EXPECT_NE(Line(22), "   Project file loaded");
 }
 
@@ -264,6 +275,17 @@ TEST_F(MainShellTest, CreateNewProjectMakesTheFolderAndStartsWithNoGroups) {
   EXPECT_EQ(prompts.Messages(), Texts{"Failed to create the Folder! A Folder of the same name may already exist."});
   EXPECT_EQ(ws->Project.ProjDir, "");  // closed, and the existing folder is not taken
   EXPECT_EQ(prompts.dialogs.size(), 3u);
+
+  // The file name typed without an extension takes the dialog's; a cancelled one names no project.
+  prompts.log.clear();
+  prompts.QueueFile(tmp.File("Newer"));
+  prompts.QueueFile(tmp.File("Newer/Shop"));
+  shell.CreateNewProject();
+  EXPECT_EQ(ws->Project.ProjFileName, "Shop.PRJ");
+  prompts.QueueFile(tmp.File("Newest"));
+  shell.CreateNewProject();
+  EXPECT_EQ(prompts.Messages(), Texts{"Failed to create new project file!"});
+  EXPECT_EQ(ws->Project.ProjDir + ws->Project.ProjFileName + shell.Fields.ProjFileText, "");
 }
 
 TEST_F(MainShellTest, ResetSelectionOnlyAfterConfirmation) {

@@ -104,3 +104,20 @@ TEST(EnergyCommand, FaultsPrintTheirMessagesAndWriteNoResults) {
   EXPECT_NE(gas.output.find("Error: Zero Eff. for Gas System No.1"), std::string::npos) << gas.output;
   EXPECT_EQ(RunCli("energy " + Quote(tmp.File("office/OFFICE.PRJ"))).status, 2);  // no --db
 }
+
+TEST(EnergyCommand, AnEnergyInputFileBringsItsOwnConstructionsAndARunFaultIsPrintedOnce) {
+  TempFolder tmp;
+  CopyOffice(tmp);
+  std::filesystem::create_directories(tmp.File("other"));
+  std::filesystem::copy_file(tmp.File("office/OFFICE.ECI"), tmp.File("other/B.ECI"));
+  std::filesystem::remove(tmp.File("office/OFFICE.CON"));
+  // Without --con the constructions are B.CON beside B.ECI, which is missing.
+  const CliRun run = RunEnergy(tmp, "--eci " + Quote(tmp.File("other/B.ECI")));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("Reading " + tmp.File("other/B.CON") + "\n"), std::string::npos) << run.output;
+  const std::string fault = "BCLSim: Cannot open ";
+  const size_t first = run.output.find(fault);
+  ASSERT_NE(first, std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find(fault, first + 1), std::string::npos) << run.output;  // printed once
+  EXPECT_EQ(run.output.find(tmp.File("other/B.CON"), first), first + fault.size()) << run.output;
+}

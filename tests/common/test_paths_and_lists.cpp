@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "common/ListEditing.h"
 #include "common/Paths.h"
+#include "common/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;
@@ -31,13 +35,39 @@ TEST(Paths, ResolveAndReplaceExtension) {
   EXPECT_EQ(WithTrailingSlash("/p/"), "/p/");
 }
 
-TEST(Paths, CaseInsensitiveFallbackFindsFileInSameFolder) {
+TEST(Paths, CaseInsensitiveFallbackFindsFilesAndTheirFolders) {
   kelca::testing::TempFolder tmp;
   tmp.Write("MATLCIA.IDB", "x");
-  EXPECT_EQ(FindExistingFile(tmp.File("matlcia.idb")), tmp.File("MATLCIA.IDB"));
-  EXPECT_EQ(FindExistingFile(tmp.File("MATLCIA.IDB")), tmp.File("MATLCIA.IDB"));
-  EXPECT_EQ(FindExistingFile(tmp.File("OTHER.IDB")), tmp.File("OTHER.IDB"));
-  EXPECT_EQ(FindExistingFile(tmp.File("nofolder/x")), tmp.File("nofolder/x"));
+  std::filesystem::create_directories(tmp.File("Found/sub"));
+  tmp.Write("Found/e7.imp", "x");
+  tmp.Write("Found/sub/A.TXT", "x");
+  for (const auto& [asked, found] : std::vector<std::pair<std::string, std::string>>{
+           {"matlcia.idb", "MATLCIA.IDB"}, {"MATLCIA.IDB", "MATLCIA.IDB"}, {"OTHER.IDB", "OTHER.IDB"},
+           {"nofolder/x", "nofolder/x"}, {"FOUND/E7.IMP", "Found/e7.imp"}, {"found/SUB/a.txt", "Found/sub/A.TXT"},
+           {"FOUND/GONE.IMP", "FOUND/GONE.IMP"}, {"found", "found"}}) {  // a folder is no file
+    EXPECT_EQ(FindExistingFile(tmp.File(asked)), tmp.File(found)) << asked;
+  }
+}
+
+// Save dialogs: a name without an extension, typed or proposed, takes the filter's.
+TEST(SaveDialogs, ANameWithoutAnExtensionTakesTheFilters) {
+  const struct {
+    std::string filter, proposed, typed, shown, saved;
+  } cases[] = {
+      {"LCA/LCC Results (*.RES)|*.RES", "OFFICE_R", "/p/OFFICE_R", "OFFICE_R.RES", "/p/OFFICE_R.RES"},
+      {"Weights (*.WGT)|*.WGT", "", "/p/my.v2/W", "", "/p/my.v2/W.WGT"},
+      {"Weights (*.WGT)|*.WGT", "", "/p/W.wgt", "", "/p/W.wgt"},       // an extension of its own stays
+      {"Weights (*.WGT)|*.WGT", "", "/p/W.", "", "/p/W.WGT"},          // a bare dot is none
+      {"PNG Picture (*.PNG)|*.PNG|SVG Drawing (*.SVG)|*.SVG", "", "/p/C", "", "/p/C.PNG"},
+      {"", "", "/p/New", "", "/p/New"},                                // no filter: a folder name
+      {"All (*.*)|*.*", "X", "/p/New", "X", "/p/New"},
+      {"Runs (*.EUR)|*.EUR", "/p/A.EUR", "", "/p/A.EUR", ""}};         // cancelled
+  for (const auto& c : cases) {
+    ScriptedPrompts prompts;
+    prompts.QueueFile(c.typed);
+    EXPECT_EQ(prompts.SaveFileName({"Save", c.filter, "", c.proposed}), c.saved) << c.typed;
+    EXPECT_EQ(prompts.dialogs.back().proposedName, c.shown) << c.proposed;
+  }
 }
 
 TEST(ListEditing, InsertAfterPickedLineWithinBoundAndDeleteShiftsUp) {

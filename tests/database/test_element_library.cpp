@@ -44,17 +44,18 @@ TEST(ElementLibrary, GroupAndComponentTypeChooseTheLibraryAndItsOperationsFiles)
   const struct {
     int grpType, compType;
     const char* folder;  // "" where no library serves
-  } cases[] = {{kFoundation, 0, "FOUND/"},   {kFloor, 1, "FABRIC/"},  {kFloor, 2, "CONTENTS/"},
-               {kServices, 2, "MECHASER/"}, {kServices, 3, "ELECTSER/"}, {kFloor, 3, ""},
-               {kServices, -1, ""},         {400, 0, ""}};
+  } cases[] = {{kFoundation, 0, "FOUND/"},   {kFoundation, 1, "FOUND/"},  {kFloor, 1, "FABRIC/"},
+               {kFloor, 2, "CONTENTS/"},    {kServices, 2, "MECHASER/"}, {kServices, 3, "ELECTSER/"},
+               {kFloor, 3, ""},             {kServices, -1, ""},         {400, 0, ""}};
   for (const auto& c : cases) {
     const std::string expected = *c.folder ? tmp.Folder() + c.folder + "E12.CST" : "";
     EXPECT_EQ(OperationsFilePath(db, c.grpType, c.compType, 12, OperationsKind::Cost), expected) << c.folder;
   }
   EXPECT_EQ(OperationsFilePath(db, kFoundation, 0, 7, OperationsKind::Impact), tmp.Folder() + "FOUND/E7.IMP");
 
-  std::filesystem::create_directory(tmp.File("CONTENTS"));
-  tmp.Write("CONTENTS/CONTENTS.ELB", LibraryLine("", "Contents") + LibraryLine("9", "Desk"));
+  // A library folder copied from a system that ignores letter case.
+  std::filesystem::create_directory(tmp.File("Contents"));
+  tmp.Write("Contents/contents.elb", LibraryLine("", "Contents") + LibraryLine("9", "Desk"));
   auto lib = std::make_unique<ElementLibrary>();
   ASSERT_TRUE(LoadElmLib(db, kFloor, 2, *lib));
   EXPECT_EQ(lib->ElmLibTitle, "Contents");

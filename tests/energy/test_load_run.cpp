@@ -199,6 +199,9 @@ TEST(LoadRun, HourlyLoadFileLayoutLogMasksFoundAndNoWorkingFilesLeft) {
   ShadingMask mask;
   ASSERT_TRUE(GenerateShadingMask(in, mask));
   ASSERT_TRUE(SaveShadingMask(run.dir.Folder(), in, mask));
+  // So is the weather file of a database folder copied from a system that ignores letter case.
+  ASSERT_TRUE(WriteWeatherFile(run.dir.File("zqw1989.txt"), run.weather));
+  run.writeWeather = false;
   ASSERT_TRUE(run.Run()) << run.status.SimMessage;
 
   const std::string text = run.dir.Read(kHourlyLoadFileName);
@@ -211,7 +214,7 @@ TEST(LoadRun, HourlyLoadFileLayoutLogMasksFoundAndNoWorkingFilesLeft) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"AnHSpCL.TXT", "P.CON", "P.ECI", "SOUTH1.SHM", "ZQW1989.TXT"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"AnHSpCL.TXT", "P.CON", "P.ECI", "SOUTH1.SHM", "zqw1989.txt"}));
 
   const auto& log = run.log.lines;
   ASSERT_EQ(log.size(), 3u + 36 + 1);  // three files read, 12 months of each room, the end

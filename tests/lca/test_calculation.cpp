@@ -255,6 +255,28 @@ TEST_F(Calculation, OperationsFilesGiveQuantitiesAndUserValuesOverrideTheDefault
   EXPECT_EQ(p.Cost[kOperatingMaterial], 0);
 }
 
+TEST_F(Calculation, FoundationComponentsOfAnyTypeUseFoundFoundInAnyLetterCase) {
+  // E7: quantity = square root of value 1, default material 5, no wastage, life 50 years.
+  const struct {
+    int compType;
+    const char* folder;  // the library folder as copied
+    const char* file;
+  } cases[] = {{0, "FOUND", "E7.IMP"}, {1, "FOUND", "E7.IMP"}, {0, "found", "e7.imp"}, {1, "Found", "E7.imp"}};
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(ws->Db.FoundLibFolder);
+    std::filesystem::create_directories(tmp.File(std::string("db/") + c.folder));
+    WriteOps(tmp.File(std::string("db/") + c.folder + "/" + c.file), {{5, {{1, 8}}, 0, 50}});
+    ws->Project.FdnCount = 0;
+    AddElement(120, "E7.FDE", 7, {"9"});
+    AddComponent(110, "C7.FDC", c.compType, {{"E7.FDE", 7}});
+    AddGroup(kFoundation, "F7.FDN", 2, {{"C7.FDC", c.compType, 1}});
+    const CalculationOutcome out = RunImpacts();
+    EXPECT_TRUE(out.Completed) << c.compType << " " << c.folder << ": " << out.Message;
+    EXPECT_FLOAT_EQ(ws->Results.Fdn.Impact[kAsBuilt][1], 3 * 2) << c.compType << " " << c.folder;
+    std::filesystem::remove_all(tmp.File(std::string("db/") + c.folder));
+  }
+}
+
 TEST_F(Calculation, UserValuesOfAnOwnMaterialListReplaceNumberWastageLifeAndCost) {
   OneFoundationElement({"5", "2", "10", "20", "6", "1", "0", "50"});
   AddUserValues("E1.FDE", UserValues{false, 1, {6}, {50}, {25}, {1}});  // only the first material has a record
@@ -357,7 +379,7 @@ TEST_F(Calculation, ErrorChainsWordForWord) {
     return out.Message;
   };
   EXPECT_EQ(runWithSecondGroup(kFoundation, "F2.FDN", {{"C9.FLC", 0, 1}}),
-            Terminated("F2.FDN Err with C9.FLC is for type  210 but not  110"));
+            Terminated("F2.FDN Err with C9.FLC Err with C9.FLC is for type  210 but not  110"));
   EXPECT_EQ(runWithSecondGroup(kFoundation, "F3.FDN", {{"C8.FDC", 0, 1}}),
             Terminated("F3.FDN Err with C8.FDC Err with E9.FLE is not for a Foundations element!"));
   // A floor list naming a foundation group file.
@@ -394,7 +416,7 @@ TEST_F(Calculation, FilesThatCannotBeOpenedStopTheRunNamingThem) {
     EXPECT_TRUE(message.starts_with(start)) << message;
     EXPECT_NE(message.find(named), std::string::npos) << message;
     EXPECT_EQ(message.find("Err with") == std::string::npos, start.empty()) << message;
-    EXPECT_TRUE(message.ends_with(" Impacting calculation terminated!!")) << message;
+    EXPECT_TRUE(message.ends_with(". Impacting calculation terminated!!")) << message;  // a sentence of its own
   }
   // A group listing a component type that is no floor portion.
   ws->Project.FdnCount = 0;

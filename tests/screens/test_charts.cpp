@@ -148,13 +148,13 @@ TEST(ChartFiles, TheExtensionChoosesTheFormatAndANameWithoutOneBecomesAPng) {
     EXPECT_EQ(ChartFileFormatOf(path), format) << name;
     EXPECT_EQ(path, written);
   }
-  // Exporting asks in the project folder and leaves it current.
+  // Exporting asks in the project folder and leaves it current; the dialog gives the filter's extension.
   auto ws = std::make_unique<Workspace>();
   ws->Project.ProjDir = ws->CurrentFolder = "/projects/office/";
   ScriptedPrompts prompts;
   prompts.QueueFile("/reports/fig1");
   ChartFileFormat format = ChartFileFormat::Svg;
-  EXPECT_EQ(ChartScreenModel(*ws).ChooseExportFile(prompts, format), "/reports/fig1.png");
+  EXPECT_EQ(ChartScreenModel(*ws).ChooseExportFile(prompts, format), "/reports/fig1.PNG");
   EXPECT_EQ(prompts.dialogs.back().initialFolder, "/projects/office/");
   EXPECT_EQ(ws->CurrentFolder, "/projects/office/");
 }

@@ -69,7 +69,7 @@ TEST_F(Screens, SavedLccFileLoadsBackToTheSameShownValuesAndABadOneChangesNothin
   screen.Boxes[kLccContents][4] = "0.1";
   screen.Update();
   const auto shown = screen.Boxes;
-  prompts.QueueFile(tmp.File("A.LCC"));
+  prompts.QueueFile(tmp.File("A"));  // typed without an extension
   screen.Save(prompts);
   EXPECT_EQ(prompts.dialogs.back().proposedName, tmp.File("OFFICE.LCC"));
   EXPECT_EQ(Lines("A.LCC"), 60u);

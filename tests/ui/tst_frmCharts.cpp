@@ -121,7 +121,7 @@ class TestFrmCharts : public QObject {
     f.prompts.QueueFile(f.tmp.File("chart"));
     f.Menu("mnuExportFile")->trigger();
     QImage png;
-    QVERIFY(png.load(QString::fromStdString(f.tmp.File("chart.png")), "PNG"));
+    QVERIFY(png.load(QString::fromStdString(f.tmp.File("chart.PNG")), "PNG"));
     QCOMPARE(png.size(), frmCharts::FilePictureSize());
 
     f.prompts.QueueFile(f.tmp.File("chart.SVG"));

@@ -125,7 +125,7 @@ class TestFrmResult : public QObject {
     QVERIFY(f.Menu("mnuSaveBC")->isEnabled());
     f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
     f.Menu("mnuSaveBC")->trigger();
-    QCOMPARE(f.prompts.dialogs.back().proposedName, std::string("OFFICE_R"));
+    QCOMPARE(f.prompts.dialogs.back().proposedName, std::string("OFFICE_R.RES"));
     QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Reference Case"));
     f.ws->Results.Bldg.Impact[kelca::kAsBuilt][2] = 1;
     f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
