@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ScreenControls.h"
 #include "TextConversion.h"
@@ -142,6 +143,14 @@ void frmResult::BuildTable() {
   grid->addWidget(lblCost, wasteRow, 3, Qt::AlignRight);
   grid->addWidget(txtLCCA, wasteRow, 4);
   grid->addWidget(HeadingLabel(this, "Total LCA/LCC Score"), scoreRow, 3, Qt::AlignRight);
+  // Wide enough for the units per m², so that the table stays in place when they are shown.
+  int unitWidth = 0;
+  for (int c = 1; c <= 12; ++c) {
+    const QString widest = ToDisplayText(kelca::CategoryUnit(c) + "/m²");
+    unitWidth = std::max(unitWidth, lblUnit[c]->fontMetrics().horizontalAdvance(widest));
+  }
+  for (int c = 1; c <= 12; ++c) lblUnit[c]->setMinimumWidth(unitWidth);
+  lblCost->setMinimumWidth(lblCost->fontMetrics().horizontalAdvance("Life Cycle Cost (ZQ$/m²)"));
   grid->addWidget(txtProjScore, scoreRow, 4);
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   layout->addLayout(grid);
