@@ -163,7 +163,7 @@ void ResultScreenModel::ExportTable(Prompts& prompts) {
 
 
 void ResultScreenModel::ExportAllResults(Prompts& prompts) {
-  const std::string name = ProposedResultName(case_) + "_ALL";
+  const std::string name = ProposedResultName(case_) + "_ALL.CSV";
   const std::string path = ChooseFileToSave(
       prompts, {"Write All Results as Table", "LCA/LCC Results (*.CSV)|*.CSV", "", name}, ws_.CurrentFolder);
   if (path.empty()) return;

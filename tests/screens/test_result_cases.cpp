@@ -250,7 +250,7 @@ TEST_F(ResultsFixture, ExportAllResultsWritesTheTableOfTheSelectedCaseAndALoaded
   EXPECT_EQ(screen.WorkingCopy().Info.CFA, 1500);
   prompts.QueueFile(tmp.File("ALL.CSV"));
   screen.ExportAllResults(prompts);
-  EXPECT_EQ(prompts.dialogs.back().proposedName, "OFFICE_A_ALL");
+  EXPECT_EQ(prompts.dialogs.back().proposedName, "OFFICE_A_ALL.CSV");
   const std::string table = tmp.Read("ALL.CSV");
   EXPECT_EQ(table.substr(0, table.find("\r\n")),
             "\"Part\",\"Portion or Group\",\"Stage\",\"Module\",\"Category\",\"Unit\",\"Characterised\",\"Normalised\","
