@@ -1,10 +1,12 @@
 // kelca-cli assess PROJECT.PRJ --db DBFOLDER [--wgt FILE.WGT] [--eur FILE.EUR]
-//   [--energy V0,V1,V2,V3,V4,V5] [--res OUT.RES] [--csv OUT.CSV] [--lcc OUT.LCC]
+//   [--energy V0,V1,V2,V3,V4,V5] [--res OUT.RES] [--csv OUT.CSV] [--table OUT.CSV] [--lcc OUT.LCC]
 // Opens the project and the database as the desktop program does, takes the
 // energy from --energy or the ".EUR" file (by default the project's), runs the
 // impact and then the cost calculation, and prints the whole building's
-// results by life cycle stage. The result, table and LCC files are written by
-// the same commands as on the result and LCC screens.
+// results by life cycle stage, then per m2 of floor area. The result, table and
+// LCC files are written by the same commands as on the result and LCC screens.
+#include <algorithm>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <memory>
@@ -18,9 +20,11 @@
 #include "cli/DatabaseArgument.h"
 #include "cli/NamedOptions.h"
 #include "cli/ProjectArgument.h"
+#include "common/FileIO.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
 #include "common/ScriptedPrompts.h"
+#include "lca/ResultTable.h"
 #include "plant/AnnualEnergy.h"
 #include "plant/EnergyResultFile.h"
 #include "plant/NonACServices.h"
@@ -34,10 +38,10 @@ namespace {
 
 constexpr const char* kUsage =
     "PROJECT.PRJ --db DBFOLDER [--wgt FILE.WGT] [--eur FILE.EUR] [--energy V0,V1,V2,V3,V4,V5] [--res OUT.RES] "
-    "[--csv OUT.CSV] [--lcc OUT.LCC]";
+    "[--csv OUT.CSV] [--table OUT.CSV] [--lcc OUT.LCC]";
 
 struct AssessOptions {
-  std::string project, db, wgt, eur, res, csv, lcc;
+  std::string project, db, wgt, eur, res, csv, table, lcc;
   std::optional<std::array<float, kEnergyUseEntries>> energy;
 };
 
@@ -56,9 +60,8 @@ std::optional<std::array<float, kEnergyUseEntries>> ParseEnergy(const std::strin
 }
 
 bool ParseOptions(const std::vector<std::string>& args, AssessOptions& o) {
-  const NamedOptions named{{"--db", &o.db},   {"--wgt", &o.wgt},
-                                                                {"--eur", &o.eur}, {"--res", &o.res},
-                                                                {"--csv", &o.csv}, {"--lcc", &o.lcc}};
+  const NamedOptions named{{"--db", &o.db},   {"--wgt", &o.wgt}, {"--eur", &o.eur},     {"--res", &o.res},
+                           {"--csv", &o.csv}, {"--lcc", &o.lcc}, {"--table", &o.table}};
   for (size_t i = 0; i < args.size(); ++i) {
     if (TakeNamedOption(args, i, named)) continue;
     const std::string& a = args[i];
@@ -74,7 +77,12 @@ bool ParseOptions(const std::vector<std::string>& args, AssessOptions& o) {
       return false;
     }
   }
-  return !o.project.empty() && !o.db.empty();
+  if (o.project.empty() || o.db.empty()) return false;
+  // Names are relative to the folder the command runs in, not to the project's.
+  for (std::string* path : {&o.project, &o.wgt, &o.eur, &o.res, &o.csv, &o.table, &o.lcc}) {
+    if (!path->empty()) *path = std::filesystem::absolute(*path).string();
+  }
+  return true;
 }
 
 // Prints the run's status lines as they come.
@@ -131,29 +139,47 @@ Status HandOverEnergy(const AssessOptions& o, Workspace& ws) {
 }
 
 void PrintRow(const std::string& label, const std::array<float, kStages>& values) {
-  std::cout << std::left << std::setw(40) << label << std::right;
+  // The label column is 40 characters wide; a UTF-8 character ("m²") counts once.
+  const auto shown = std::count_if(label.begin(), label.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  std::cout << label << std::string(shown < 40 ? 40 - shown : 0, ' ');
   for (float v : values) std::cout << std::setw(20) << FormatGeneral(v);
   std::cout << "\n";
+}
+
+void PrintStageHeading() {
+  std::cout << std::left << std::setw(40) << "" << std::right;
+  for (const std::string& stage : StageNames()) std::cout << std::setw(20) << stage;
+  std::cout << "\n";
+}
+
+// Rows 1..12 (the categories) and 13 (the cost) of a view, per m2 when an area is given.
+void PrintCategoryRows(const CaseView& view, std::optional<float> area) {
+  for (int c = 1; c <= 13; ++c) {
+    std::array<float, kStages> row{};
+    for (int s = 0; s < kStages; ++s) {
+      const float v = c <= 10 ? view.Table[s][c].Characterised
+                              : (c == 11 ? view.Energy[s] : (c == 12 ? view.Waste[s] : view.Cost[s]));
+      row[s] = area ? PerArea(v, *area).value_or(0) : v;
+    }
+    const std::string name = c <= 12 ? CategoryName(c) : "Life Cycle Cost";
+    const std::string unit = c <= 12 ? CategoryUnit(c) : "ZQ$";
+    PrintRow(std::to_string(c) + ". " + name + " (" + unit + (area ? "/m²" : "") + ")", row);
+  }
 }
 
 void PrintWholeBuilding(const Workspace& ws) {
   const CaseView& view = ws.Cases.Case[kCurrentCase].View;
   std::cout << "\nWhole building results, project \"" << ws.Project.ProjName << "\"\n";
-  std::cout << std::left << std::setw(40) << "" << std::right;
-  for (const std::string& stage : StageNames()) std::cout << std::setw(20) << stage;
-  std::cout << "\n";
-  for (int c = 1; c <= 12; ++c) {
-    std::array<float, kStages> row{};
-    for (int s = 0; s < kStages; ++s) {
-      row[s] = c <= 10 ? view.Table[s][c].Characterised : (c == 11 ? view.Energy[s] : view.Waste[s]);
-    }
-    std::string text = CategoryText(c);
-    text.erase(0, text.find_first_not_of(' '));
-    text.erase(text.find_last_not_of(' ') + 1);
-    PrintRow(text + " (" + CategoryUnit(c) + ")", row);
-  }
-  PrintRow("13. Life Cycle Cost (ZQ$)", view.Cost);
+  PrintStageHeading();
+  PrintCategoryRows(view, std::nullopt);
   PrintRow("Total LCA/LCC Score", ws.Cases.Score);
+  if (!(ws.Project.CFA > 0)) {
+    std::cout << "\nNo figures per m2: the project's floor area (CFA) is 0\n";
+    return;
+  }
+  std::cout << "\nWhole building results per m2 of floor area (CFA " << FormatGeneral(ws.Project.CFA) << " m2)\n";
+  PrintStageHeading();
+  PrintCategoryRows(view, ws.Project.CFA);
 }
 
 // Writes the files asked for through the result and LCC screens' own commands.
@@ -169,6 +195,12 @@ Status WriteOutputs(const AssessOptions& o, Workspace& ws, ResultScreenModel& re
     results.ShowResults();
     prompts.QueueFile(ResolvePath(ws.CurrentFolder, o.csv));
     results.ExportTable(prompts);
+  }
+  if (!o.table.empty()) {
+    const std::string path = ResolvePath(ws.CurrentFolder, o.table);
+    if (Status written = ReplaceFile(path, AllResultsTableText(ws.Project, ws.Results, ws.Params)); !written) {
+      return written;
+    }
   }
   if (!o.lcc.empty()) {
     LccScreenModel lcc(ws);

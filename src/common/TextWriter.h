@@ -3,6 +3,7 @@
 // separated by commas, strings in double quotes, numbers bare. The text is
 // gathered in memory and saved in one go, replacing the old file only when
 // the whole new one is on disk.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -47,6 +48,8 @@ class TextWriter {
   static std::string FieldText(const char* s) { return QuoteField(s); }
   static std::string FieldText(float x) { return FormatSingle(x); }
   static std::string FieldText(double x) { return FormatDouble(x); }
+  // A number that may be missing: bare, or an empty string field.
+  static std::string FieldText(const std::optional<float>& x) { return x ? FormatSingle(*x) : QuoteField(""); }
   template <class T, class = std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool>>>
   static std::string FieldText(T n) {
     return FormatInteger(static_cast<long long>(n));

@@ -103,6 +103,39 @@ Status GatherChartData(const ChartSettings& settings, const ResultCases& cases, 
   return Status::Ok();
 }
 
+std::string ChartResultTitle(const ChartSettings& settings) {
+  if (settings.Result != ChartResult::Lcia) return ChartResultNames()[static_cast<size_t>(settings.Result)];
+  const std::string kind = LciaValueKindNames()[static_cast<size_t>(settings.Value)];
+  const bool one = settings.Category >= 1 && settings.Category <= kImpactCategories;
+  return kind + " LCIA" + (one ? ": " + CategoryName(settings.Category) : " (10 impacts)");
+}
+
+std::string ValueAxisTitle(const ChartSettings& settings, int thousands) {
+  std::string unit;
+  switch (settings.Result) {
+    case ChartResult::Energy: unit = CategoryUnit(11); break;
+    case ChartResult::Waste: unit = CategoryUnit(12); break;
+    case ChartResult::Cost: unit = "ZQ$"; break;
+    case ChartResult::SingleScore: unit = "single score"; break;
+    case ChartResult::Lcia:
+      if (settings.Value == LciaValueKind::Weighted) {
+        unit = "weighted";
+      } else if (settings.Value == LciaValueKind::Normalised) {
+        unit = "normalised";
+      } else {
+        const bool one = settings.Category >= 1 && settings.Category <= kImpactCategories;
+        const bool stacked = settings.Kind == ChartKind::StackedBars;
+        unit = one       ? CategoryUnit(settings.Category)
+               : stacked ? "characterised, units differ by category"
+                         : "characterised, in the unit under each category";
+      }
+      break;
+  }
+  if (thousands <= 0) return unit;
+  const std::string exponent = std::to_string(3 * thousands);
+  return unit + " (x 1E+" + (exponent.size() < 2 ? "0" : "") + exponent + ")";
+}
+
 std::string ScientificAxisLabel(float x) {
   if (!std::isfinite(x)) x = 0;
   char buffer[64];
@@ -174,28 +207,39 @@ void AddBar(ChartLayout& layout, int caseIndex, int category, float x0, float x1
   layout.Bars.push_back({caseIndex, category, x0, x1, std::min(from, to), std::max(from, to)});
 }
 
-void LayOutSideBySide(const ChartData& data, ChartLayout& layout) {
-  const float below = layout.Scale.Base - 1.3f * layout.Scale.Step;
+// The short name of a category; with characterised values of several
+// categories, each in its own unit, the unit below it.
+ChartAxisLabel CategoryLabel(float x, int category, bool withUnit) {
+  ChartAxisLabel label{x, {CategoryName(category)}};
+  if (withUnit) label.Lines.push_back("(" + CategoryUnit(category) + ")");
+  return label;
+}
+
+void LayOutSideBySide(const ChartData& data, bool unitsPerCategory, ChartLayout& layout) {
   const size_t groups = data.Categories.size();
   const float groupWidth = kPlotWidth / static_cast<float>(groups);
   const float slotWidth = groupWidth * 0.8f / static_cast<float>(data.Series.size());
   // The bars of one category touch; the bars of a single value stand apart.
   const float barWidth = groups == 1 ? slotWidth * 0.6f : slotWidth;
   const float inset = (slotWidth - barWidth) / 2;
+  layout.SlotWidth = groups == 1 ? slotWidth : groupWidth;
   for (size_t g = 0; g < groups; ++g) {
     const float start = groupWidth * static_cast<float>(g) + groupWidth * 0.1f;
     for (size_t k = 0; k < data.Series.size(); ++k) {
       const float x0 = start + slotWidth * static_cast<float>(k) + inset;
       AddBar(layout, data.Series[k].Case, data.Categories[g], x0, x0 + barWidth, 0, data.Series[k].Values[g]);
-      if (groups == 1) layout.Texts.push_back({x0, below, ChartCaseLabels()[data.Series[k].Case]});
+      if (groups == 1) layout.AxisLabels.push_back({x0 + barWidth / 2, {ChartCaseLabels()[data.Series[k].Case]}});
     }
-    if (groups > 1) layout.Texts.push_back({start, below, std::to_string(data.Categories[g])});
+    if (groups > 1) {
+      layout.AxisLabels.push_back(
+          CategoryLabel(groupWidth * (static_cast<float>(g) + 0.5f), data.Categories[g], unitsPerCategory));
+    }
   }
 }
 
 void LayOutStacked(const ChartData& data, ChartLayout& layout) {
-  const float below = layout.Scale.Base - 1.3f * layout.Scale.Step;
   const float column = kPlotWidth / static_cast<float>(data.Series.size());
+  layout.SlotWidth = column;
   for (size_t k = 0; k < data.Series.size(); ++k) {
     const float x0 = column * static_cast<float>(k) + column * 0.25f;
     const float x1 = x0 + column * 0.5f;
@@ -206,7 +250,7 @@ void LayOutStacked(const ChartData& data, ChartLayout& layout) {
       AddBar(layout, data.Series[k].Case, data.Categories[g], x0, x1, level, level + v);
       level += v;
     }
-    layout.Texts.push_back({x0, below, ChartCaseLabels()[data.Series[k].Case]});
+    layout.AxisLabels.push_back({(x0 + x1) / 2, {ChartCaseLabels()[data.Series[k].Case]}});
   }
 }
 
@@ -234,9 +278,14 @@ void LayOutAxes(ChartLayout& layout) {
     layout.Axes.push_back({-1, y, 0, y});
     layout.Texts.push_back({-11, y, TickLabel(y)});
   }
-  std::string label = s.AxisLabel;
-  if (s.Thousands > 0) label += " (axis x 1E+" + std::to_string(3 * s.Thousands) + ")";
-  layout.Texts.push_back({-11, s.Base + 23.2f * s.Step, label});
+  // The maximum stands above the value axis, two divisions above the top tick.
+  layout.Texts.push_back({-11, s.Base + 24 * s.Step, s.AxisLabel});
+}
+
+// The stage and the part of a case as the subtitle names them.
+std::string CaseSubtitle(int caseIndex, int stage, const CaseView& view) {
+  const std::string parts = CasePartsText(view);
+  return ChartCaseLegend()[caseIndex] + ": " + StageNames()[stage] + (parts.empty() ? "" : ", " + parts);
 }
 
 }  // namespace
@@ -248,17 +297,21 @@ Status BuildChart(const ChartSettings& settings, const ResultCases& cases, const
   ChartLayout built;
   built.Kind = settings.Kind;
   if (Status scaled = ScaleChart(settings.Kind, data, built.Scale); !scaled) return scaled;
+  const bool unitsPerCategory = settings.Result == ChartResult::Lcia && settings.Value == LciaValueKind::Characterised;
   if (settings.Kind == ChartKind::StackedBars) {
     LayOutStacked(data, built);
   } else {
-    LayOutSideBySide(data, built);
+    LayOutSideBySide(data, unitsPerCategory, built);
   }
   LayOutAxes(built);
   for (const ChartSeries& series : data.Series) {
     built.Legend.push_back({series.Case, 3 + 20 * static_cast<float>(series.Case), built.Scale.Base + 24 * built.Scale.Step,
                             ChartCaseLegend()[series.Case]});
+    built.Subtitle.push_back(
+        CaseSubtitle(series.Case, settings.Cases[series.Case].Stage, cases.Case[series.Case].View));
   }
-  built.Title = " Project: " + projectName;
+  built.ValueAxisTitle = ValueAxisTitle(settings, built.Scale.Thousands);
+  built.Title = ChartResultTitle(settings) + ";" + " Project: " + projectName;
   layout = std::move(built);
   return Status::Ok();
 }

@@ -93,15 +93,31 @@ struct ChartLegendEntry {
   float X = 0, Y = 0;
   std::string Text;
 };
+// A label under the value axis: a category's short name, or a case under its bar.
+struct ChartAxisLabel {
+  float X = 0;  // the middle of its slot
+  std::vector<std::string> Lines;
+};
 struct ChartLayout {
   ChartKind Kind = ChartKind::Bars;
   ChartScale Scale;
   std::vector<ChartBar> Bars;
   std::vector<ChartLine> Axes;  // value axis, zero line and tick marks
-  std::vector<ChartText> Texts; // tick values, category and bar labels, axis label, title
+  std::vector<ChartText> Texts; // tick values and the maximum ("#.###E+##")
+  std::vector<ChartAxisLabel> AxisLabels;
+  float SlotWidth = 0;          // the width each axis label may take
   std::vector<ChartLegendEntry> Legend;
-  std::string Title;            // " Project: " and the project name
+  std::string ValueAxisTitle;   // the unit of what is plotted and the scale factor
+  std::string Title;            // the result kind, " Project: " and the project name
+  std::vector<std::string> Subtitle;  // stage and part of each case drawn
 };
+
+// What the chart shows, for its title: "Weighted LCIA (10 impacts)", "Life Cycle Cost", ...
+std::string ChartResultTitle(const ChartSettings& settings);
+// The value axis title: the unit of what is plotted ("weighted", the category's
+// unit, "ZQ$", "MJ", the waste unit, "single score"), then " (x 1E+06)" when the
+// values were divided by 1000 twice.
+std::string ValueAxisTitle(const ChartSettings& settings, int thousands);
 
 // Gathers, scales and lays out one chart.
 Status BuildChart(const ChartSettings& settings, const ResultCases& cases, const WeightFactors& weights,

@@ -81,6 +81,19 @@ const std::string& CategoryUnit(int c) {
   return units[(c >= 1 && c <= 12) ? c : 0];
 }
 
+const std::string& CategoryName(int c) {
+  static const std::array<std::string, 13> names{"",           "Abiotic Depl'n", "Global Warming", "Ozone Depl'n",
+                                                 "Hum Toxicity", "F W A Ecotox", "Mar A Ecotox",   "Terri Ecotox",
+                                                 "Phc Oxid'n",   "Acidification", "Eutrophication", "Energy Use",
+                                                 "Solid Waste"};
+  return names[(c >= 1 && c <= 12) ? c : 0];
+}
+
+const std::string& StageModule(int stage) {
+  static const std::array<std::string, kStages + 1> modules{"A-C", "A1-A5", "B4", "B6", "C1-C4", ""};
+  return modules[(stage >= 0 && stage < kStages) ? stage : kStages];
+}
+
 std::string CaseComputedMessage(int caseIndex) {
   static const std::array<const char*, kResultCases> words{"REFERENCE", "ALTERNATIVE", "CURRENT"};
   if (caseIndex < 0 || caseIndex >= kResultCases) return "";
@@ -166,6 +179,24 @@ ShownView ShowStage(const CaseView& view, const std::array<float, kStages>& scor
   shown.Cost = FormatGeneral(view.Cost[stage]);
   shown.Score = FormatGeneral(score[stage]);
   return shown;
+}
+
+std::optional<float> PerArea(float value, float cfa) {
+  if (!(cfa > 0)) return std::nullopt;
+  const float q = value / cfa;
+  if (!std::isfinite(q)) return std::nullopt;
+  return q;
+}
+
+ShownView PerFloorArea(const ShownView& shown, const CaseView& view, int stage, float cfa) {
+  if (stage < 0 || stage >= kStages || !(cfa > 0)) return shown;
+  const auto text = [cfa](float value) { return FormatGeneral(PerArea(value, cfa).value_or(0)); };
+  ShownView divided = shown;
+  for (int c = 1; c < kImpactSlots; ++c) divided.Characterised[c] = text(view.Table[stage][c].Characterised);
+  divided.Energy = text(view.Energy[stage]);
+  divided.Waste = text(view.Waste[stage]);
+  divided.Cost = text(view.Cost[stage]);
+  return divided;
 }
 
 }  // namespace kelca

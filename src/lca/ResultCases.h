@@ -3,6 +3,7 @@
 // shown for each, and the computation of a view: characterised, normalised
 // and weighted impacts, energy, waste, cost and the single score per stage.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,10 @@ std::vector<std::string> GroupNames(int part, const ProjectState& info);
 // Category text and unit, c = 1..12 (11 energy, 12 waste).
 const std::string& CategoryText(int c);
 const std::string& CategoryUnit(int c);
+// The category's name without its number and padding ("Global Warming"), c = 1..12.
+const std::string& CategoryName(int c);
+// The EN 15978 life-cycle modules of a stage: "A-C" (whole life), "A1-A5", "B4", "B6", "C1-C4".
+const std::string& StageModule(int stage);
 // "Data computed for the REFERENCE Case." and the other two.
 std::string CaseComputedMessage(int caseIndex);
 
@@ -86,5 +91,10 @@ struct ShownView {
   std::string Energy, Waste, Cost, Score;
 };
 ShownView ShowStage(const CaseView& view, const std::array<float, kStages>& score, int stage);
+// The shown values with the characterised values, energy, waste and cost
+// divided by the floor area; unchanged unless the area is above 0.
+ShownView PerFloorArea(const ShownView& shown, const CaseView& view, int stage, float cfa);
+// value / cfa, or nothing when the area is not above 0 or the quotient is not finite.
+std::optional<float> PerArea(float value, float cfa);
 
 }  // namespace kelca

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/Numbers.h"
+#include "common/Paths.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
 
@@ -113,6 +114,18 @@ Status ReadResultFile(const std::string& path, ProjectState& info, LcaResultSet&
   info = std::move(newInfo);
   results = res;
   return Status::Ok();
+}
+
+std::optional<float> FloorAreaOfCase(const std::string& resultPath, const ProjectState& info) {
+  if (info.ProjFileName.empty()) return std::nullopt;
+  const std::string named = ToNativeSeparators(info.ProjFileName);
+  for (const std::string& candidate :
+       {ResolvePath(FolderOf(resultPath), named), FolderOf(resultPath) + FileNameOf(named)}) {
+    const std::string path = FindExistingFile(candidate);
+    ProjectState project;
+    if (FileExists(path) && ReadProjectFile(path, project)) return project.CFA;
+  }
+  return std::nullopt;
 }
 
 std::string ResultTableText(const TableHeading& h, const ShownView& shown) {

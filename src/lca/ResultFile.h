@@ -1,6 +1,7 @@
 #pragma once
 // The result case file (".RES": a case's project info and all its results)
 // and the results table export (".CSV").
+#include <optional>
 #include <string>
 
 #include "building/ProjectState.h"
@@ -16,6 +17,10 @@ Status WriteResultFile(const std::string& path, const ProjectState& info, const 
 // Reads a whole case; on any failure info and results stay as they were and the
 // status names the file. The read info has no folder and no floor area.
 Status ReadResultFile(const std::string& path, ProjectState& info, LcaResultSet& results);
+// The floor area (CFA) of a read case, which the file does not hold: from the
+// project file it names, as saved or else beside the ".RES" file; nothing
+// when no such project file can be read.
+std::optional<float> FloorAreaOfCase(const std::string& resultPath, const ProjectState& info);
 
 // The selector texts above the exported table.
 struct TableHeading {

@@ -2,8 +2,10 @@
 
 #include "app/Workspace.h"
 #include "common/FileIO.h"
+#include "common/Numbers.h"
 #include "common/Paths.h"
 #include "lca/ResultFile.h"
+#include "lca/ResultTable.h"
 #include "screens/FileChoice.h"
 
 namespace kelca {
@@ -127,6 +129,7 @@ void ResultScreenModel::LoadCase(int caseIndex, Prompts& prompts) {
   if (path.empty()) return;
   auto loaded = std::make_unique<ResultCase>();
   const Status read = ReadResultFile(path, loaded->Info, loaded->Results);
+  if (read) loaded->Info.CFA = FloorAreaOfCase(path, loaded->Info).value_or(0);
   ReturnToProjectFolder(ws_.CurrentFolder, ws_.Project);
   if (!read) {
     prompts.Message("LCA/LCC results not loaded: " + read.message);
@@ -156,6 +159,32 @@ void ResultScreenModel::ExportTable(Prompts& prompts) {
   if (Status written = ReplaceFile(path, ResultTableText(heading, shown_)); !written) {
     prompts.Message("Failed to write results in table!! " + written.message);
   }
+}
+
+
+void ResultScreenModel::ExportAllResults(Prompts& prompts) {
+  const std::string name = ProposedResultName(case_) + "_ALL.CSV";
+  const std::string path = ChooseFileToSave(
+      prompts, {"Write All Results as Table", "LCA/LCC Results (*.CSV)|*.CSV", "", name}, ws_.CurrentFolder);
+  if (path.empty()) return;
+  const Status written = ReplaceFile(path, AllResultsTableText(work_->Info, work_->Results, ws_.Params));
+  ReturnToProjectFolder(ws_.CurrentFolder, ws_.Project);
+  if (!written) prompts.Message("Failed to write results in table!! " + written.message);
+}
+
+void ResultScreenModel::ShowPerFloorArea(bool on) { perArea_ = on; }
+
+ShownView ResultScreenModel::Displayed() const {
+  if (!perArea_ || shown_.Score.empty()) return shown_;
+  return PerFloorArea(shown_, work_->View, stage_, work_->Info.CFA);
+}
+
+std::string ResultScreenModel::UnitSuffix() const { return perArea_ && work_->Info.CFA > 0 ? "/m²" : ""; }
+
+std::string ResultScreenModel::FloorAreaNote() const {
+  if (!perArea_) return "";
+  if (!(work_->Info.CFA > 0)) return "The CFA of this case is 0: no values per m² can be shown.";
+  return "Values per m² of CFA (" + FormatGeneral(work_->Info.CFA) + " m²)";
 }
 
 }  // namespace kelca

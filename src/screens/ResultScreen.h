@@ -31,6 +31,10 @@ class ResultScreenModel {
   void SaveCase(int caseIndex, Prompts& prompts);  // mnuSaveBC, mnuSaveAlt, mnuSaveCur
   void LoadCase(int caseIndex, Prompts& prompts);  // mnuLoadBC, mnuLoadAlt
   void ExportTable(Prompts& prompts);              // mnuExpTab
+  // mnuExpAll: every figure of the selected case as one tidy table.
+  void ExportAllResults(Prompts& prompts);
+  // chkPerCFA: the characterised values, energy, waste and cost shown per m² of the case's CFA.
+  void ShowPerFloorArea(bool on);
 
   int SelectedCase() const { return case_; }
   int SelectedPart() const { return sel_.Part; }
@@ -41,6 +45,13 @@ class ResultScreenModel {
   const std::vector<std::string>& GroupList() const { return groupList_; }
   // The values in the text boxes (all empty while nothing is shown).
   const ShownView& Shown() const { return shown_; }
+  // What the boxes show: Shown(), per m² of CFA while that is chosen and the CFA is above 0.
+  ShownView Displayed() const;
+  bool PerFloorAreaChosen() const { return perArea_; }
+  // "/m²" after the units while values are shown per m², else empty.
+  std::string UnitSuffix() const;
+  // The floor area in use, or why there is none (lblCFA).
+  std::string FloorAreaNote() const;
   const std::array<std::string, kResultCases>& CaseMessages() const { return messages_; }  // lblMsg
   bool SaveEnabled(int caseIndex) const { return saveEnabled_[caseIndex]; }
   bool ExportEnabled() const { return exportEnabled_; }
@@ -61,6 +72,7 @@ class ResultScreenModel {
   std::array<std::string, kResultCases> messages_;
   std::array<bool, kResultCases> saveEnabled_{false, false, true};
   bool exportEnabled_ = false;
+  bool perArea_ = false;
 };
 
 }  // namespace kelca

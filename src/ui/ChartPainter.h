@@ -1,14 +1,18 @@
 #pragma once
 // Paints a chart laid out by the core onto any paint device (the screen, a
-// picture for the clipboard or a PNG file, an SVG drawing). The chart's frame
-// (x from XMin to XMax, y from YMin to YMax, y upwards) fills the area below
-// a band that holds the title.
+// picture for the clipboard or a PNG file, an SVG drawing), where the core's
+// placement puts each part for the device's size and the real font.
 #include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
 
-#include "lca/ChartData.h"
+#include "lca/ChartPlacement.h"
+
+// Text widths and line heights of the painter's font family.
+kelca::TextMeasure FontMeasure(const QFont& family);
+// The placement of a chart on an area of the given size, in the font family.
+kelca::ChartPlacement ChartPlacementFor(const kelca::ChartLayout& layout, const QSizeF& size, const QFont& family);
 
 void PaintChart(QPainter& painter, const QRectF& area, const kelca::ChartLayout& layout);
 

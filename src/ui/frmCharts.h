@@ -6,6 +6,7 @@
 #include <array>
 
 #include "common/Prompts.h"
+#include "lca/ChartPlacement.h"
 #include "screens/ChartScreen.h"
 
 class QCheckBox;
@@ -20,7 +21,9 @@ class ChartView : public QWidget {
 
  public:
   ChartView(const kelca::ChartScreenModel& model, QWidget* parent = nullptr);
-  QSize sizeHint() const override { return {760, 480}; }
+  QSize sizeHint() const override {
+    return {static_cast<int>(kelca::kChartViewWidth), static_cast<int>(kelca::kChartViewHeight)};
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,7 +40,9 @@ class frmCharts : public QDialog {
 
   const kelca::ChartScreenModel& Model() const { return model_; }
   // The size of the pictures written to files.
-  static QSize FilePictureSize() { return {1200, 760}; }
+  static QSize FilePictureSize() {
+    return {static_cast<int>(kelca::kChartFileWidth), static_cast<int>(kelca::kChartFileHeight)};
+  }
 
  private:
   void BuildMenu();

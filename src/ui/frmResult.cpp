@@ -1,5 +1,6 @@
 #include "frmResult.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ScreenControls.h"
 #include "TextConversion.h"
@@ -49,6 +51,7 @@ void frmResult::BuildMenu() {
   auto* bar = Named(new QMenuBar(this), "menuBar");
   mnuFile = AddNamedMenu(bar, "mnuFile", "&File");
   mnuExpTab = AddNamedEntry(mnuFile, "mnuExpTab", "&Export Results Shown (.CSV)");
+  mnuExpAll = AddNamedEntry(mnuFile, "mnuExpAll", "Export &All Results (.CSV)");
   mnuFile->addSeparator();
   mnuQuit = AddNamedEntry(mnuFile, "mnuQuit", "&Quit");
   mnuCases = AddNamedMenu(bar, "mnuCases", "&Cases");
@@ -94,6 +97,10 @@ void frmResult::BuildSelectors() {
   auto* commands = new QHBoxLayout;
   cmdShowRes = Named(new QPushButton("&Show Results", this), "cmdShowRes");
   cmdShowChart = Named(new QPushButton("Show &Charts", this), "cmdShowChart");
+  chkPerCFA = Named(new QCheckBox("per m² CFA", this), "chkPerCFA");
+  lblCFA = Named(new QLabel(this), "lblCFA");
+  commands->addWidget(chkPerCFA);
+  commands->addWidget(lblCFA);
   commands->addStretch(1);
   commands->addWidget(cmdShowRes);
   commands->addWidget(cmdShowChart);
@@ -112,7 +119,8 @@ void frmResult::BuildTable() {
     txtAW[c] = ShownValueBox(this, IndexedName("txtAW", c));
     grid->addWidget(new QLabel(ToDisplayText(kelca::CategoryText(c)), this), c, 0);
     grid->addWidget(txtBN[c], c, 1);
-    grid->addWidget(new QLabel(ToDisplayText(kelca::CategoryUnit(c)), this), c, 2);
+    lblUnit[c] = Named(new QLabel(this), IndexedName("lblUnit", c));
+    grid->addWidget(lblUnit[c], c, 2);
     grid->addWidget(txtWN[c], c, 3);
     grid->addWidget(txtAW[c], c, 4);
   }
@@ -124,15 +132,25 @@ void frmResult::BuildTable() {
   const int energyRow = kImpactSlots, wasteRow = kImpactSlots + 1, scoreRow = kImpactSlots + 2;
   grid->addWidget(new QLabel(ToDisplayText(kelca::CategoryText(11)), this), energyRow, 0);
   grid->addWidget(txtLCEA, energyRow, 1);
-  grid->addWidget(new QLabel(ToDisplayText(kelca::CategoryUnit(11)), this), energyRow, 2);
+  for (int c : {11, 12}) lblUnit[c] = Named(new QLabel(this), IndexedName("lblUnit", c));
+  grid->addWidget(lblUnit[11], energyRow, 2);
   grid->addWidget(new QLabel("Sum of Weighted Impacts", this), energyRow, 3, Qt::AlignRight);
   grid->addWidget(txtAW[0], energyRow, 4);
   grid->addWidget(new QLabel(ToDisplayText(kelca::CategoryText(12)), this), wasteRow, 0);
   grid->addWidget(txtLCWA, wasteRow, 1);
-  grid->addWidget(new QLabel(ToDisplayText(kelca::CategoryUnit(12)), this), wasteRow, 2);
-  grid->addWidget(new QLabel("Life Cycle Cost (ZQ$)", this), wasteRow, 3, Qt::AlignRight);
+  grid->addWidget(lblUnit[12], wasteRow, 2);
+  lblCost = Named(new QLabel(this), "lblCost");
+  grid->addWidget(lblCost, wasteRow, 3, Qt::AlignRight);
   grid->addWidget(txtLCCA, wasteRow, 4);
   grid->addWidget(HeadingLabel(this, "Total LCA/LCC Score"), scoreRow, 3, Qt::AlignRight);
+  // Wide enough for the units per m², so that the table stays in place when they are shown.
+  int unitWidth = 0;
+  for (int c = 1; c <= 12; ++c) {
+    const QString widest = ToDisplayText(kelca::CategoryUnit(c) + "/m²");
+    unitWidth = std::max(unitWidth, lblUnit[c]->fontMetrics().horizontalAdvance(widest));
+  }
+  for (int c = 1; c <= 12; ++c) lblUnit[c]->setMinimumWidth(unitWidth);
+  lblCost->setMinimumWidth(lblCost->fontMetrics().horizontalAdvance("Life Cycle Cost (ZQ$/m²)"));
   grid->addWidget(txtProjScore, scoreRow, 4);
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   layout->addLayout(grid);
@@ -165,6 +183,8 @@ void frmResult::ConnectCommands() {
   on(mnuLoadBC, &QAction::triggered, [this](Model& m) { m.LoadCase(kelca::kReferenceCase, prompts_); });
   on(mnuLoadAlt, &QAction::triggered, [this](Model& m) { m.LoadCase(kelca::kAlternativeCase, prompts_); });
   on(mnuExpTab, &QAction::triggered, [this](Model& m) { m.ExportTable(prompts_); });
+  on(mnuExpAll, &QAction::triggered, [this](Model& m) { m.ExportAllResults(prompts_); });
+  connect(chkPerCFA, &QCheckBox::toggled, this, [this](bool on) { Run([&] { model_.ShowPerFloorArea(on); }); });
   connect(cmdShowChart, &QPushButton::clicked, this, &frmResult::ShowCharts);
   connect(mnuQuit, &QAction::triggered, this, &QDialog::accept);
   connect(mnuDirRet, &QAction::triggered, this, &QDialog::accept);
@@ -183,7 +203,11 @@ void frmResult::Refresh() {
   ShowChoices(cboCGNo, model_.GroupList(), model_.SelectedGroup());
   ShowChoices(cboStage, kelca::StageNames(), model_.SelectedStage());
 
-  const kelca::ShownView& shown = model_.Shown();
+  const kelca::ShownView shown = model_.Displayed();
+  const std::string suffix = model_.UnitSuffix();
+  for (int c = 1; c <= 12; ++c) lblUnit[c]->setText(ToDisplayText(kelca::CategoryUnit(c) + suffix));
+  lblCost->setText(ToDisplayText("Life Cycle Cost (ZQ$" + suffix + ")"));
+  lblCFA->setText(ToDisplayText(model_.FloorAreaNote()));
   ShowTexts(txtBN, shown.Characterised);
   ShowTexts(txtWN, shown.Normalised);
   ShowTexts(txtAW, shown.Weighted);

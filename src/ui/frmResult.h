@@ -9,6 +9,7 @@
 #include "common/Prompts.h"
 #include "screens/ResultScreen.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -38,7 +39,7 @@ class frmResult : public QDialog {
   kelca::ResultScreenModel model_;
 
   QMenu *mnuFile, *mnuCases;
-  QAction *mnuExpTab, *mnuQuit, *mnuDirRet;
+  QAction *mnuExpTab, *mnuExpAll, *mnuQuit, *mnuDirRet;
   QAction *mnuSetBC, *mnuSetAlt, *mnuSaveBC, *mnuSaveAlt, *mnuSaveCur, *mnuLoadBC, *mnuLoadAlt;
   QComboBox *cboSelCase, *cboPortion, *cboClass, *cboCGNo, *cboStage;
   QPushButton *cmdShowRes, *cmdShowChart;
@@ -46,4 +47,8 @@ class frmResult : public QDialog {
   std::array<QLineEdit*, kelca::kImpactSlots> txtBN{}, txtWN{}, txtAW{};
   QLineEdit *txtLCEA, *txtLCWA, *txtLCCA, *txtProjScore;
   std::array<QLabel*, kelca::kResultCases> lblMsg{};
+  QCheckBox* chkPerCFA;
+  QLabel* lblCFA;                       // the floor area in use, or why there is none
+  std::array<QLabel*, 13> lblUnit{};    // units of categories 1..12 (index 0 unused)
+  QLabel* lblCost;
 };

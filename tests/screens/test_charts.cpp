@@ -7,6 +7,7 @@
 #include "app/Workspace.h"
 #include "common/ScriptedPrompts.h"
 #include "lca/ChartData.h"
+#include "lca/ChartPlacement.h"
 #include "screens/ChartScreen.h"
 
 using namespace kelca;
@@ -103,9 +104,95 @@ TEST_F(ChartFixture, OnlyTheTickedCaseIsDrawnAndLabelled) {
   EXPECT_TRUE(layout.Bars[0].X0 >= layout.Scale.XMin && layout.Bars[0].X1 <= layout.Scale.XMax);
   ASSERT_EQ(layout.Legend.size(), 1u);
   EXPECT_EQ(layout.Legend[0].Text, "Current Case");
-  EXPECT_EQ(layout.Title, " Project: Office");
-  EXPECT_TRUE(std::any_of(layout.Texts.begin(), layout.Texts.end(),
-                          [](const ChartText& t) { return t.Text == "Current"; }));
+  EXPECT_EQ(layout.Title, "Life Cycle Energy; Project: Office");
+  EXPECT_EQ(layout.Subtitle, std::vector<std::string>{"Current Case: As Built, Floors; Envelope"});
+  EXPECT_EQ(layout.ValueAxisTitle, "MJ (x 1E+06)");
+  ASSERT_EQ(layout.AxisLabels.size(), 1u);
+  EXPECT_EQ(layout.AxisLabels[0].Lines, std::vector<std::string>{"Current"});
+  EXPECT_FLOAT_EQ(layout.AxisLabels[0].X, (layout.Bars[0].X0 + layout.Bars[0].X1) / 2);
+}
+
+TEST_F(ChartFixture, TitlesNameTheResultKindAndTheValueAxisItsUnitAndScale) {
+  const auto settingsOf = [&](ChartResult result, LciaValueKind value, int category, ChartKind kind) {
+    ChartSettings s = Ticked({kReferenceCase, kCurrentCase});
+    s.Result = result;
+    s.Value = value;
+    s.Category = category;
+    s.Kind = kind;
+    return s;
+  };
+  using R = ChartResult;
+  using V = LciaValueKind;
+  const auto bars = ChartKind::Bars, stacked = ChartKind::StackedBars;
+  for (const auto& [settings, title, axis, firstLabel] : std::vector<std::tuple<ChartSettings, std::string, std::string,
+                                                                                std::vector<std::string>>>{
+           {settingsOf(R::Lcia, V::Weighted, 0, bars), "Weighted LCIA (10 impacts)", "weighted", {"Abiotic Depl'n"}},
+           {settingsOf(R::Lcia, V::Characterised, 0, bars), "Characterised LCIA (10 impacts)",
+            "characterised, in the unit under each category (x 1E+03)", {"Abiotic Depl'n", "(kg Sb eq.)"}},
+           {settingsOf(R::Lcia, V::Characterised, 2, bars), "Characterised LCIA: Global Warming",
+            "kg CO2 eq. (x 1E+03)", {"Reference"}},
+           {settingsOf(R::Lcia, V::Normalised, 0, stacked), "Normalised LCIA (10 impacts)", "normalised", {"Reference"}},
+           {settingsOf(R::Cost, V::Weighted, 0, bars), "Life Cycle Cost", "ZQ$ (x 1E+03)", {"Reference"}},
+           {settingsOf(R::SingleScore, V::Weighted, 0, bars), "LCIA and LCC, 1-Score", "single score", {"Reference"}}}) {
+    ChartLayout layout;
+    ASSERT_TRUE(BuildChart(settings, *cases, params.CurrentWeights, params.CurrentPrices, "P", layout)) << title;
+    EXPECT_EQ(layout.Title, title + "; Project: P");
+    EXPECT_EQ(layout.ValueAxisTitle, axis);
+    ASSERT_FALSE(layout.AxisLabels.empty());
+    EXPECT_EQ(layout.AxisLabels[0].Lines, firstLabel) << title;
+    EXPECT_EQ(layout.Subtitle.size(), 2u);
+  }
+}
+
+namespace {
+// A measure wider than the usual sans-serif fonts: 0.62 of the font size a character.
+const TextMeasure kWideMeasure{
+    [](const std::string& text, double px, bool bold) {
+      return static_cast<double>(text.size()) * px * (bold ? 0.68 : 0.62);
+    },
+    [](double px) { return px * 1.2; }};
+
+std::vector<PixelBox> TextBoxesOf(const ChartPlacement& p) {
+  std::vector<PixelBox> boxes{p.ValueAxisTitle.Box, p.ValueAxis};
+  for (const auto* texts : {&p.Header, &p.FrameTexts, &p.Legend, &p.AxisLabels}) {
+    for (const PlacedText& t : *texts) boxes.push_back(t.Box);
+  }
+  return boxes;
+}
+}  // namespace
+
+TEST_F(ChartFixture, NoTwoTextsOverlapAtTheViewAndFileSizes) {
+  // The longest labels: the ten categories with their units, three cases.
+  for (ChartKind kind : {ChartKind::Bars, ChartKind::StackedBars}) {
+    for (LciaValueKind value : {LciaValueKind::Characterised, LciaValueKind::Weighted}) {
+      ChartSettings s = Ticked({kReferenceCase, kAlternativeCase, kCurrentCase});
+      s.Kind = kind;
+      s.Value = value;
+      ChartLayout layout;
+      ASSERT_TRUE(BuildChart(s, *cases, params.CurrentWeights, params.CurrentPrices, "Kelport Office Tower", layout));
+      for (const auto& [width, height] :
+           {std::pair{kChartViewWidth, kChartViewHeight}, {kChartFileWidth, kChartFileHeight}, {480.0, 320.0}}) {
+        const ChartPlacement p = PlaceChart(layout, width, height, kWideMeasure);
+        const std::vector<PixelBox> boxes = TextBoxesOf(p);
+        for (size_t i = 0; i < boxes.size(); ++i) {
+          const PixelBox& a = boxes[i];
+          EXPECT_TRUE(a.Left >= 0 && a.Top >= 0 && a.Left + a.Width <= width && a.Top + a.Height <= height) << i;
+          for (size_t j = i + 1; j < boxes.size(); ++j) {
+            const PixelBox& b = boxes[j];
+            const bool apart = a.Left + a.Width <= b.Left || b.Left + b.Width <= a.Left || a.Top + a.Height <= b.Top ||
+                               b.Top + b.Height <= a.Top;
+            EXPECT_TRUE(apart) << width << "x" << height << ": boxes " << i << " and " << j;
+          }
+        }
+        // Labels stay below the axis, and the font stays readable at the sizes the program uses.
+        for (const PlacedText& label : p.AxisLabels) EXPECT_GT(label.Box.Top, p.ValueAxis.Top + p.ValueAxis.Height);
+        if (width >= kChartViewWidth) {
+          EXPECT_GE(p.FontPixels, 11) << width;
+        }
+        EXPECT_EQ(p.AxisLabels.size(), layout.AxisLabels.size());
+      }
+    }
+  }
 }
 
 TEST_F(ChartFixture, StackedBarsPutOneColumnPerCaseAndBarsOfOneValueStandApart) {

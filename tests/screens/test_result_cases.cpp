@@ -211,3 +211,58 @@ TEST_F(ResultsFixture, TableExportWritesTheShownView) {
   EXPECT_NE(csv.find("\r\n\"12. Solid Waste\"," + shown.Waste + ",\"kg\",\"\"," + shown.Cost + "\r\n"),
             std::string::npos);
 }
+
+TEST_F(ResultsFixture, PerFloorAreaDividesTheCharacterisedValuesAndTheCostOrSaysWhyNot) {
+  ws->Results.Bldg.Impact[kAsBuilt][2] = 394000;
+  ws->Results.Bldg.Cost[kAsBuilt] = 6000;
+  for (const auto& [cfa, gw, cost, suffix, note] :
+       {std::tuple{2000.0f, "197", "3", "/m²", "Values per m² of CFA (2000 m²)"},
+        {0.0f, "394000", "6000", "", "The CFA of this case is 0: no values per m² can be shown."}}) {
+    ws->Project.CFA = cfa;
+    ResultScreenModel screen(*ws);
+    screen.SelectPart(kWholeBldg);
+    screen.SelectStage(kAsBuilt);
+    ASSERT_TRUE(screen.ShowResults());
+    screen.ShowPerFloorArea(true);
+    const ShownView shown = screen.Displayed();
+    EXPECT_EQ(std::tuple(shown.Characterised[2], shown.Cost, screen.UnitSuffix(), screen.FloorAreaNote()),
+              std::tuple(gw, cost, suffix, note));
+    // Normalised, weighted values and the score stay as they are, and so does the table export.
+    EXPECT_EQ(std::tie(shown.Normalised, shown.Weighted, shown.Score),
+              std::tie(screen.Shown().Normalised, screen.Shown().Weighted, screen.Shown().Score));
+    EXPECT_EQ(screen.Shown().Characterised[2], "394000");
+    screen.ShowPerFloorArea(false);
+    EXPECT_EQ(std::pair(screen.Displayed().Characterised[2], screen.FloorAreaNote()), std::pair(std::string("394000"), std::string()));
+  }
+}
+
+TEST_F(ResultsFixture, ExportAllResultsWritesTheTableOfTheSelectedCaseAndALoadedCaseKeepsItsFloorArea) {
+  ws->Project.CFA = 1500;
+  ASSERT_TRUE(WriteProjectFile(tmp.File("OFFICE.PRJ"), ws->Project));
+  ResultScreenModel screen(*ws);
+  prompts.QueueFile(tmp.File("REF.RES"));
+  screen.SetReference();
+  screen.SaveCase(kReferenceCase, prompts);
+  // Loaded, the case finds its floor area in the project file beside it.
+  ws->Project.CFA = 0;
+  prompts.QueueFile(tmp.File("REF.RES"));
+  screen.LoadCase(kAlternativeCase, prompts);
+  EXPECT_EQ(screen.WorkingCopy().Info.CFA, 1500);
+  prompts.QueueFile(tmp.File("ALL.CSV"));
+  screen.ExportAllResults(prompts);
+  EXPECT_EQ(prompts.dialogs.back().proposedName, "OFFICE_A_ALL.CSV");
+  const std::string table = tmp.Read("ALL.CSV");
+  EXPECT_EQ(table.substr(0, table.find("\r\n")),
+            "\"Part\",\"Portion or Group\",\"Stage\",\"Module\",\"Category\",\"Unit\",\"Characterised\",\"Normalised\","
+            "\"Weighted\",\"Per m2 CFA\",\"Per m2 CFA and Year\"");
+  const LcaResultSet& r = ws->Results;
+  EXPECT_NE(table.find("\r\n\"Services\",\"Risers\",\"Operating (Energy)\",\"B6\""), std::string::npos);
+  EXPECT_NE(table.find("\r\n\"Foundations\",\"F1.FDN\","), std::string::npos);  // a group without a name
+  EXPECT_NE(table.find("\r\n\"Whole Bldg.\",\"\",\"As Built\",\"A1-A5\",\"Global Warming\",\"kg CO2 eq.\"," +
+                       FormatSingle(r.Bldg.Impact[kAsBuilt][2]) + ","),
+            std::string::npos);
+  EXPECT_NE(table.find("," + FormatSingle(r.Bldg.Impact[kAsBuilt][2] / 1500) + ","), std::string::npos);
+  // Cancelled: nothing written, nothing said.
+  screen.ExportAllResults(prompts);
+  EXPECT_TRUE(prompts.Messages().empty());
+}

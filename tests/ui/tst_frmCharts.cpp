@@ -109,6 +109,26 @@ class TestFrmCharts : public QObject {
     QCOMPARE(layout.Scale.Maximum, 200.0f);
   }
 
+  // In the screen's real font, at the sizes of the view and of the files.
+  void theLongestLabelsFitWithoutOverlapInTheRealFont() {
+    Fixture f;
+    for (int i = 0; i < kelca::kResultCases; ++i) {
+      f.Click(i == 0 ? "chkBC" : i == 1 ? "chkAlt" : "chkCur");
+      Choose(FindAt<QComboBox>(f.screen.get(), "cboStage", i), "As Built");
+    }
+    Choose(Find<QComboBox>(f.screen.get(), "cboLCIAStg"), "Characterised");
+    f.Click("cmdOK");
+    QVERIFY(f.screen->Model().Drawn);
+    const QFont font = Find<QWidget>(f.screen.get(), "PicChart")->font();
+    for (const QSizeF size : {QSizeF(kelca::kChartViewWidth, kelca::kChartViewHeight),
+                              QSizeF(kelca::kChartFileWidth, kelca::kChartFileHeight)}) {
+      const kelca::ChartPlacement placed = ChartPlacementFor(f.screen->Model().Layout, size, font);
+      QVERIFY(kelca::Readable(placed, size.width(), size.height()));
+      QVERIFY(placed.FontPixels >= 11);
+      QCOMPARE(placed.AxisLabels.size(), size_t{10});
+    }
+  }
+
   void exportPutsThePictureOnTheClipboardAndIntoPngAndSvgFiles() {
     Fixture f;
     f.TickCurrentAtAsBuilt();
@@ -129,6 +149,9 @@ class TestFrmCharts : public QObject {
     const QString svg = QString::fromStdString(f.tmp.Read("chart.SVG"));
     QVERIFY(svg.contains("<svg"));
     QVERIFY(svg.contains("Project: Office"));
+    for (const char* text : {"Eutrophication", "Current Case: As Built, Floors; Envelope", "weighted"}) {
+      QVERIFY2(svg.contains(text), text);
+    }
     QVERIFY(f.prompts.Messages().empty());
 
     f.prompts.QueueFile(f.tmp.File("no such folder/chart.png"));

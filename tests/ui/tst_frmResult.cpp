@@ -1,5 +1,6 @@
 // The results screen: selectors, shown values, cases set, saved and loaded, the table export.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,29 @@ class TestFrmResult : public QObject {
     QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
     QCOMPARE(f.Box("txtBN", 2), QString("197000"));
     QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 1)->text(), QString("Data computed for the ALTERNATIVE Case."));
+    QVERIFY(f.prompts.Messages().empty());
+  }
+
+  void perCfaShowsValuesPerSquareMetreAndExportAllWritesTheTable() {
+    Fixture f;
+    f.ws->Project.CFA = 1000;
+    Choose(f.Combo("cboSelCase"), "Current Case");  // takes the live project again
+    f.Show("Whole Bldg.", "As Built");
+    auto* perCfa = Find<QCheckBox>(f.screen.get(), "chkPerCFA");
+    QCOMPARE(perCfa->text(), QString("per m² CFA"));
+    perCfa->click();
+    QCOMPARE(f.Box("txtBN", 2), QString("197"));
+    QCOMPARE(f.Box("txtWN", 2), QString("1"));
+    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblUnit", 2)->text(), QString("kg CO2 eq./m²"));
+    QCOMPARE(Find<QLabel>(f.screen.get(), "lblCost")->text(), QString("Life Cycle Cost (ZQ$/m²)"));
+    perCfa->click();
+    QCOMPARE(f.Box("txtBN", 2), QString("197000"));
+    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblUnit", 2)->text(), QString("kg CO2 eq."));
+
+    QCOMPARE(f.Menu("mnuExpAll")->text(), QString("Export &All Results (.CSV)"));
+    f.prompts.QueueFile(f.tmp.File("ALL.CSV"));
+    f.Menu("mnuExpAll")->trigger();
+    QVERIFY(QString::fromStdString(f.tmp.Read("ALL.CSV")).contains("\"Floors\",\"Roof\",\"As Built\",\"A1-A5\",\"Energy Use\",\"MJ\",777,"));
     QVERIFY(f.prompts.Messages().empty());
   }
 
