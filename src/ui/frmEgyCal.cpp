@@ -116,6 +116,7 @@ QWidget* frmEgyCal::BuildRunLog() {
   log->addWidget(new QLabel("Run Log (click for its menu)", fraRun));
   lstRun = Named(new QListWidget(fraRun), "lstRun");
   lstRun->setMinimumWidth(320);
+  SetUpRunLogList(lstRun);
   lstRun->viewport()->installEventFilter(this);
   log->addWidget(lstRun, 1);
   lstRunRpt = Named(new QListWidget(fraRun), "lstRunRpt");
