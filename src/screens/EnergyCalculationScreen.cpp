@@ -110,10 +110,7 @@ std::string ShownCaption(std::string caption) {
 std::string HourlyLoadFilePath(const Workspace& ws) { return ResolvePath(ws.CurrentFolder, kHourlyLoadFileName); }
 std::string PlantOutputFilePath(const Workspace& ws) { return ResolvePath(ws.CurrentFolder, kPlantOutputFileName); }
 
-void RunStepHere(const std::string& title, const LongStep& step, ProgressSink& log) {
-  (void)title;
-  step(log);
-}
+void RunStepHere(const std::string&, const LongStep& step, ProgressSink& log) { step(log); }
 
 bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log, const StepRunner& run) {
   ws.Sim.Clear();
