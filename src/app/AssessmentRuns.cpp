@@ -23,4 +23,11 @@ CalculationOutcome RunCostCalculation(Workspace& ws, ProgressSink& progress) {
   return Run(RunMode::Cost, ws, progress);
 }
 
+std::string NoOperatingEnergyNotice(const EnergyUseSummary& energy) {
+  for (int portion = 0; portion < kSerPortions; ++portion) {
+    if (energy.Value[portion] != 0) return "";
+  }
+  return "   No confirmed operating energy: no electricity in the \"Operating (Energy)\" stage";
+}
+
 }  // namespace kelca

@@ -67,14 +67,9 @@ std::string FileOrDefault(const std::string& given, const std::string& ownerFile
   return std::filesystem::absolute(given).string();
 }
 
-std::string Caption(std::string text) {
-  for (size_t at = text.find("&&"); at != std::string::npos; at = text.find("&&", at + 1)) text.erase(at, 1);
-  return text;
-}
-
 void PrintSystem(const Workspace& ws, int code) {
   const SystemResults r = ResultsOfSystem(ws, code);
-  std::cout << "\n" << Caption(r.Heading) << "\n";
+  std::cout << "\n" << ShownCaption(r.Heading) << "\n";
   if (r.NoSystems) {
     std::cout << "  No such systems defined\n";
     return;

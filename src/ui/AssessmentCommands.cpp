@@ -40,6 +40,9 @@ void AssessmentCommands::Calculate(kelca::RunMode mode) {
   bool& checked = impact ? shell_.Fields.RunLcaChecked : shell_.Fields.RunLccChecked;
   if (outcome.Completed) {
     checked = true;
+    if (const std::string notice = kelca::NoOperatingEnergyNotice(ws_.EnergyUse); !notice.empty()) {
+      shell_.ShowStatus(notice);
+    }
   } else if (lines > 0) {
     checked = false;
   }

@@ -69,6 +69,7 @@ frmProgress::frmProgress(const QString& title, std::function<void()> cancel, QWi
   auto* layout = new QVBoxLayout(this);
   lstLog = Named(new QListWidget(this), "lstLog");
   lstLog->setMinimumSize(460, 220);
+  SetUpRunLogList(lstLog);
   prgRun = Named(new QProgressBar(this), "prgRun");
   prgRun->setRange(0, 1000);
   cmdCancel = Named(new QPushButton("Cancel", this), "cmdCancel");

@@ -49,6 +49,12 @@ void ShowText(QLineEdit* box, const std::string& text) {
 
 std::string TextOf(const QLineEdit* box) { return FromDisplayText(box->text()); }
 
+void SetUpRunLogList(QListWidget* list) {
+  list->setUniformItemSizes(true);
+  list->setTextElideMode(Qt::ElideMiddle);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 void ShowChoices(QComboBox* box, const std::vector<std::string>& entries, int index) {
   QStringList wanted;
   for (const std::string& entry : entries) wanted << ToDisplayText(entry);

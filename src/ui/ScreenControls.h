@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -52,6 +53,12 @@ void TakeTexts(const std::array<QLineEdit*, N>& boxes, std::array<std::string, N
     if (boxes[i]) texts[i] = TextOf(boxes[i]);
   }
 }
+
+// A list that grows line by line during a run: every line is given the height
+// of the first, so that adding one does not measure all the others again
+// (the cost of a long log would grow with the square of its lines); a line
+// wider than the list is shortened in the middle.
+void SetUpRunLogList(QListWidget* list);
 
 // A combo box holds entries and shows the one at index (-1: none); the
 // entries are replaced only when they differ.

@@ -29,7 +29,8 @@ Widget* NamedKeepingPlace(Widget* widget, const char* name) {
 }  // namespace
 
 frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string settingsFolder, QWidget* parent)
-    : QMainWindow(parent), shell_(ws, prompts, std::move(settingsFolder)), assessment_(this, ws, prompts, shell_) {
+    : QMainWindow(parent), shell_(ws, prompts, std::move(settingsFolder)), assessment_(this, ws, prompts, shell_),
+      energy_(this, ws, prompts, shell_) {
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kelca::kProductTitle.data(), kelca::kProductTitle.size()));
   BuildMenu();
@@ -83,7 +84,7 @@ void frmMain::BuildMenu() {
 
   // Entries whose screens are not part of the program yet stay disabled until
   // their screens are connected here.
-  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput, mnuRunOprEgy, mnuViewEgy}) {
+  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput}) {
     pending->setEnabled(false);
   }
 }
@@ -173,6 +174,11 @@ void frmMain::ConnectCommands() {
   onAssessment(mnuRunLCC, [](AssessmentCommands& a) { a.Calculate(kelca::RunMode::Cost); });
   onAssessment(mnuViewLCC, [](AssessmentCommands& a) { a.ViewLccResults(); });
   onAssessment(mnuViewRes, [](AssessmentCommands& a) { a.ViewResults(); });
+  const auto onEnergy = [this](QAction* entry, auto command) {
+    connect(entry, &QAction::triggered, this, [this, command] { Run([this, command] { command(energy_); }); });
+  };
+  onEnergy(mnuRunOprEgy, [](EnergyCommands& e) { e.CalculateOperatingEnergy(); });
+  onEnergy(mnuViewEgy, [](EnergyCommands& e) { e.ViewEnergyResults(); });
   connect(cboSldLst, &QComboBox::activated, this,
           [this](int position) { Run([this, position] { shell_.ShowPickedSlide(position); }); });
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AssessmentCommands.h"
+#include "EnergyCommands.h"
 #include "app/MainShell.h"
 
 class QAction;
@@ -53,6 +54,7 @@ class frmMain : public QMainWindow {
 
   kelca::MainShell shell_;
   AssessmentCommands assessment_;
+  EnergyCommands energy_;
   std::vector<std::string> shownTitles_;
   std::string shownPicture_;
 

@@ -99,7 +99,8 @@ TEST(EnergyCalculation, AnExistingLoadFileIsOverwrittenOrReusedAndAPlantFaultEnd
   EXPECT_EQ(dir.Read("AnHSpCL.TXT"), loads);
   EXPECT_GT(ws->ACEnergy.Value[0], 0.0f);
 
-  // A plant fault ends the run log.
+  // A plant fault ends the run log; the annual energy of the run before stays.
+  const AnnualACEnergy before = ws->ACEnergy;
   ws->Plant.ChillerCount = 0;
   ASSERT_TRUE(WritePlantFile(ws->PlantFiles.WssFile, "S", ws->Plant));
   log.lines.clear();
@@ -108,4 +109,5 @@ TEST(EnergyCalculation, AnExistingLoadFileIsOverwrittenOrReusedAndAPlantFaultEnd
   EXPECT_EQ(log.lines[log.lines.size() - 2], "A/C energy use calculation terminated.");
   EXPECT_EQ(log.lines.back(), "SimPrep: No Chillers?");
   EXPECT_TRUE(ws->Sim.SimError);
+  EXPECT_EQ(ws->ACEnergy.Value, before.Value);
 }

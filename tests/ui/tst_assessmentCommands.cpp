@@ -51,11 +51,17 @@ class TestAssessmentCommands : public QObject {
     QVERIFY(f.prompts.Messages().empty());
     QVERIFY(f.Menu("mnuRunLCA")->isChecked());
     QVERIFY(!f.Menu("mnuRunLCC")->isChecked());
-    const QStringList lines = f.StatusLines().mid(17);
+    // No operating energy is confirmed: the run says so after it has completed.
+    const QString noEnergy = "   No confirmed operating energy: no electricity in the \"Operating (Energy)\" stage";
+    const QStringList lines = f.StatusLines().mid(16);
     QCOMPARE(lines, QStringList({"   Impact calculation commenced ...", "   Stage 1 in progress", "   Stage 2 in progress",
-                                 "   Stage 3 in progress", "   Stage 4 in progress", "   Impact calculation completed"}));
+                                 "   Stage 3 in progress", "   Stage 4 in progress", "   Impact calculation completed",
+                                 noEnergy}));
     f.Menu("mnuRunLCC")->trigger();
     QVERIFY(f.Menu("mnuRunLCC")->isChecked());
+    QCOMPARE(f.StatusLines().mid(21), QStringList({"   LCC calculation completed", noEnergy}));
+    f.ws->EnergyUse.Value[4] = 1;
+    f.Menu("mnuRunLCC")->trigger();
     QCOMPARE(f.StatusLines().last(), QString("   LCC calculation completed"));
   }
 
