@@ -13,6 +13,7 @@
 #include "ScreenControls.h"
 #include "TextConversion.h"
 #include "app/Workspace.h"
+#include "frmSIZn.h"
 #include "frmSelCons.h"
 #include "frmShMask.h"
 
@@ -341,7 +342,15 @@ void frmEgyCalInput::EditShadingMask() {
   screen.exec();
 }
 
-void frmEgyCalInput::EditAirSide() {}
+void frmEgyCalInput::EditAirSide() {
+  PullBoxes();
+  if (model_.SelectedZone() < 1) return;
+  model_.HandOver();
+  frmSIZn screen(ws_, prompts_, model_.SelectedZone(), this);
+  screen.exec();
+  model_.TakeAirSideBack();
+  Refresh();
+}
 
 void frmEgyCalInput::EditCentralPlant() {}
 
