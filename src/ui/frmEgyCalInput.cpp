@@ -13,6 +13,7 @@
 #include "ScreenControls.h"
 #include "TextConversion.h"
 #include "app/Workspace.h"
+#include "frmCPlt.h"
 #include "frmSIZn.h"
 #include "frmSelCons.h"
 #include "frmShMask.h"
@@ -352,7 +353,12 @@ void frmEgyCalInput::EditAirSide() {
   Refresh();
 }
 
-void frmEgyCalInput::EditCentralPlant() {}
+void frmEgyCalInput::EditCentralPlant() {
+  PullBoxes();
+  model_.HandOver();
+  frmCPlt screen(ws_, prompts_, this);
+  screen.exec();
+}
 
 void frmEgyCalInput::Return() {
   bool closes = false;
