@@ -22,12 +22,12 @@ using kelca::EnergyInputScreenModel;
 
 namespace {
 
-struct RoomBoxSpec {
+struct RoomBoxControl {
   const char* name;
   const char* label;
 };
 // In the order of kelca::RoomBox.
-constexpr std::array<RoomBoxSpec, kelca::kRoomBoxes> kRoomBoxSpecs = {{
+constexpr std::array<RoomBoxControl, kelca::kRoomBoxes> kRoomBoxControls = {{
     {"txtNIdRm", "# of Identical Rms"},
     {"txtRmArea", "Area (sqm)"},
     {"txtRmHgt", "Height (m)"},
@@ -154,10 +154,10 @@ QGroupBox* frmEgyCalInput::BuildRooms() {
   grid->addWidget(cboRmTyp, 2, 4, 1, 2);
   // The room values in rows of three pairs.
   for (int i = 0; i < kelca::kRoomBoxes; ++i) {
-    txtRoom[i] = Box(frame, kRoomBoxSpecs[i].name, 80);
+    txtRoom[i] = Box(frame, kRoomBoxControls[i].name, 80);
     txtRoom[i]->setAlignment(Qt::AlignRight);
     const int row = 3 + i / 3, column = 2 * (i % 3);
-    grid->addWidget(Label(frame, kRoomBoxSpecs[i].label, txtRoom[i]), row, column);
+    grid->addWidget(Label(frame, kRoomBoxControls[i].label, txtRoom[i]), row, column);
     grid->addWidget(txtRoom[i], row, column + 1);
   }
   txtNFabComp = Box(frame, "txtNFabComp", 50);

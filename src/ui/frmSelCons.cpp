@@ -256,3 +256,14 @@ void frmSelCons::reject() {
   Run([&] { closes = model_.Exit(prompts_); });
   if (closes) QDialog::reject();
 }
+
+bool ShowConstructionWithLayers(kelca::Workspace& ws, kelca::Prompts& prompts,
+                                const std::vector<kelca::ConstructionLayer>& layers, kelca::MaterialPicker picker,
+                                QWidget* parent) {
+  if (kelca::Status read = kelca::LoadProjectConstructions(ws); !read) prompts.Message(read.message);
+  frmSelCons screen(ws, prompts, ConstructionScreenMode::Edit, 0, parent);
+  screen.SetMaterialPicker(std::move(picker));
+  if (!screen.TakeLayers(layers)) return false;
+  screen.exec();
+  return true;
+}

@@ -76,3 +76,12 @@ class frmSelCons : public QDialog {
   QPushButton *cmdSelMat, *cmdAddLay, *cmdDelLay;
   QPushButton *cmdAdd, *cmdChg, *cmdDel, *cmdClr, *cmdOkay;
 };
+
+// The component editor's "Save As Construction": reads the project's
+// constructions (a file that cannot be read gives its message), then shows the
+// construction screen in edit mode with the handed-over layers (outside first)
+// as the working construction, for the user to name, complete and add. False,
+// and nothing shown, for no layers or more than 20.
+bool ShowConstructionWithLayers(kelca::Workspace& ws, kelca::Prompts& prompts,
+                                const std::vector<kelca::ConstructionLayer>& layers,
+                                kelca::MaterialPicker picker = {}, QWidget* parent = nullptr);

@@ -78,11 +78,12 @@ class TestConstructionScreen : public QObject {
   void aNewConstructionIsBuiltLayerByLayerAddedDeletedAndSaved() {
     Fixture f;
     frmSelCons screen(*f.ws, f.prompts, ConstructionScreenMode::Edit);
-    for (const char* count : {"0", "21"}) {
+    for (const char* count : {"0", "21", "20"}) {
       Type(Find<QLineEdit>(&screen, "txtNElmInC"), count);
       QVERIFY(Find<QPushButton>(&screen, "cmdEntNo")->font().bold());
       Click(&screen, "cmdEntNo");
     }
+    Click(&screen, "cmdAddLay");
     Type(Find<QLineEdit>(&screen, "txtNElmInC"), "2");
     Click(&screen, "cmdEntNo");
     QVERIFY(!Find<QPushButton>(&screen, "cmdEntNo")->font().bold());
@@ -129,6 +130,7 @@ class TestConstructionScreen : public QObject {
     const std::vector<std::string> expected = {
         "Message: No. of Layers outside range!",
         "Message: No. of Layers outside range!",
+        "Message: No. of layers already the maximum allowable.",
         "OkCancel: This may affect reference to Constructions in Room Input. Go ahead ?",
         "OkCancel: This may affect reference to Constructions in Room Input. Go ahead ?",
         "YesNoCancel: Save data first?",
@@ -163,18 +165,30 @@ class TestConstructionScreen : public QObject {
     QVERIFY(f.prompts.log.empty());
   }
 
-  void handedOverLayersBecomeTheWorkingConstruction() {
+  void handedOverLayersJoinTheProjectsConstructions() {
     Fixture f;
-    frmSelCons screen(*f.ws, f.prompts, ConstructionScreenMode::Edit);
-    QVERIFY(!screen.TakeLayers({}));
-    QVERIFY(screen.TakeLayers({kelca::testing::Concrete(0.25f), kelca::testing::Insulation(0.05f)}));
-    QCOMPARE(Find<QLineEdit>(&screen, "txtNElmInC")->text(), QString("2"));
-    QCOMPARE(Lines(&screen, "lstElmIC"),
-             QStringList({"Concrete; Thk. 0.25(m); Abs. Out 0", "Mineral wool; Thk. 0.05(m); Abs. In 0"}));
-    Type(Find<QLineEdit>(&screen, "txtConsNam"), "Floor slab");
-    Click(&screen, "cmdAdd");
-    QCOMPARE(screen.Model().Table().Item[4].Layer[2], kelca::testing::Insulation(0.05f));
-    QCOMPARE(f.ws->Constructions.ConstructionCount, 3);  // until saved
+    QVERIFY(kelca::WriteConstructionFile(f.ws->EnergyFiles.ConFile, f.ws->Constructions).ok);
+    f.ws->Constructions = {};
+    QVERIFY(!ShowConstructionWithLayers(*f.ws, f.prompts, {}));
+    kelca::testing::WhenModalOpens([&](QWidget* screen) {
+      QCOMPARE(Find<QLineEdit>(screen, "txtNCons")->text(), QString("3"));  // read from the project's file
+      QCOMPARE(Find<QLineEdit>(screen, "txtNElmInC")->text(), QString("2"));
+      QCOMPARE(Lines(screen, "lstElmIC"),
+               QStringList({"Concrete; Thk. 0.25(m); Abs. Out 0", "Mineral wool; Thk. 0.05(m); Abs. In 0"}));
+      Type(Find<QLineEdit>(screen, "txtConsNam"), "Floor slab");
+      Type(FindAt<QLineEdit>(screen, "txtAbs", 0), "0.7");
+      Click(screen, "cmdAdd");
+      Find<QAction>(screen, "mnuFSaveAll")->trigger();
+      f.prompts.QueueAnswer(Answer::No);
+      Find<QAction>(screen, "mnuExit")->trigger();
+    });
+    QVERIFY(ShowConstructionWithLayers(*f.ws, f.prompts, {kelca::testing::Concrete(0.25f), kelca::testing::Insulation(0.05f)}));
+    kelca::ConstructionTable saved;
+    QVERIFY(kelca::ReadConstructionFile(f.ws->EnergyFiles.ConFile, saved).ok);
+    QCOMPARE(saved.ConstructionCount, 4);
+    QCOMPARE(saved.Item[4].Name, std::string("Floor slab"));
+    QCOMPARE(saved.Item[4].Layer[2], kelca::testing::Insulation(0.05f));
+    QCOMPARE(saved.Item[4].SurfaceValue[0], 0.7f);
   }
 };
 
