@@ -15,6 +15,7 @@
 #include "StatusPanelView.h"
 #include "TextConversion.h"
 #include "app/ReportWriters.h"
+#include "frmEgyCalInput.h"
 
 namespace {
 template <class Widget>
@@ -36,6 +37,10 @@ frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string sett
   BuildMenu();
   BuildControls();
   ConnectCommands();
+  connect(mnuEditBEUInput, &QAction::triggered, this, [this, &ws, &prompts] {
+    frmEgyCalInput screen(ws, prompts, this);
+    screen.exec();
+  });
   shell_.Hooks.ShowBuildingInput = [this] { ShowBuildingInputScreen(); };
   shell_.Hooks.StatusChanged = [this] { PicMain->update(); };
   SetReportWriters(kelca::WriteInputSummaryReport, kelca::WriteSelectionSummaryReport);
@@ -84,7 +89,7 @@ void frmMain::BuildMenu() {
 
   // Entries whose screens are not part of the program yet stay disabled until
   // their screens are connected here.
-  for (QAction* pending : {mnuEditBldg, mnuEditBEUInput}) {
+  for (QAction* pending : {mnuEditBldg}) {
     pending->setEnabled(false);
   }
 }

@@ -102,3 +102,28 @@ TEST(ListEditing, MoveUpAndDownStayInsideTheList) {
   EXPECT_TRUE(list::MoveDown(3, 0, v, s));
   EXPECT_EQ(v, (std::array<int, 5>{3, 1, 2, 0, 0}));
 }
+
+TEST(ListEditing, ListsNumberedFrom1KeepSlot0AndStayInsideTheirBounds) {
+  // Slot 0 holds a total that no edit may move.
+  int count = 3;
+  std::array<std::string, 5> names{"total", "a", "b", "c"};
+  std::array<float, 5> qty{6, 1, 2, 3};
+  EXPECT_EQ(list::InsertAfterFrom1(count, 4, 1, names, qty), 2);
+  EXPECT_EQ(names, (std::array<std::string, 5>{"total", "a", "", "b", "c"}));
+  EXPECT_EQ(qty, (std::array<float, 5>{6, 1, 0, 2, 3}));
+  EXPECT_EQ(list::InsertAfterFrom1(count, 4, 1, names, qty), -1);  // full
+  EXPECT_TRUE(list::DeleteAtFrom1(count, 1, names, qty));
+  EXPECT_EQ(names, (std::array<std::string, 5>{"total", "", "b", "c", ""}));
+  EXPECT_EQ(list::InsertAfterFrom1(count, 4, 0, names, qty), 4);  // nothing picked: at the end
+  for (int bad : {0, 5}) EXPECT_FALSE(list::DeleteAtFrom1(count, bad, names, qty));
+  // A bound beyond an array is refused rather than written past its end.
+  EXPECT_EQ(list::InsertAfterFrom1(count, 5, 1, names, qty), -1);
+
+  // A count outside its range changes nothing; a smaller one clears what it drops.
+  for (int bad : {0, 5}) EXPECT_FALSE(list::SetCountFrom1(count, bad, 1, 4, names, qty));
+  EXPECT_EQ(count, 4);
+  EXPECT_TRUE(list::SetCountFrom1(count, 2, 1, 4, names, qty));
+  EXPECT_TRUE(list::SetCountFrom1(count, 4, 1, 4, names, qty));
+  EXPECT_EQ(names, (std::array<std::string, 5>{"total", "", "b", "", ""}));
+  EXPECT_EQ(qty[0], 6);
+}
