@@ -85,6 +85,7 @@ void frmAddGroup::BuildControls() {
   Option2 = Named(new QRadioButton("Some", Frame1), "Option2");
   Option3 = Named(new QRadioButton("None", Frame1), "Option3");
   for (QRadioButton* option : {Option1, Option2, Option3}) options->addWidget(option);
+  options->addStretch(1);
   cmdLoadGroup = Named(new QPushButton(ToDisplayText(model_.LoadCaption()), this), "cmdLoadGroup");
   cmdSaveGroup = Named(new QPushButton(ToDisplayText(model_.SaveCaption()), this), "cmdSaveGroup");
   cmdReturn = Named(new QPushButton("Return", this), "cmdReturn");
