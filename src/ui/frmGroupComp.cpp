@@ -257,6 +257,10 @@ QWidget* frmGroupComp::BuildOverrideFrame() {
   buttons->addWidget(cmdXFraChgElmD);
   grid->addLayout(buttons, 7, 0, 1, 4);
   grid->setRowStretch(8, 1);
+  // The window is laid out for the frame too, so that opening it does not resize it.
+  QSizePolicy keep = fraChgElmD->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  fraChgElmD->setSizePolicy(keep);
   fraChgElmD->hide();
   return fraChgElmD;
 }

@@ -53,6 +53,7 @@ void frmInpMatData::BuildControls() {
   layout->addWidget(lblRem);
   cmdReturn = Named(new QPushButton("OK", this), "cmdReturn");
   layout->addWidget(cmdReturn, 0, Qt::AlignRight);
+  setMinimumWidth(460);
 
   const bool material = model_.ShowsMaterial();
   for (QWidget* w : std::initializer_list<QWidget*>{cmdSel, lblMatNam, txtMatNam, Label1, Label2, Label3}) {
