@@ -181,7 +181,8 @@ void AddGroupScreenModel::LoadGroup() {
   const std::string path = ChooseFileToOpen(
       prompts_, {"Load a " + ws_.GrpTypeName + " File", GroupFileFilter(ws_.GrpType), ws_.Project.ProjDir, ""},
       ws_.CurrentFolder);
-  if (!path.empty() && ReadGroup(path)) saved_ = true;
+  // A group from another folder is not yet the project's: Return asks to save it.
+  if (!path.empty() && ReadGroup(path)) saved_ = FolderOf(path) == WithTrailingSlash(ws_.Project.ProjDir);
 }
 
 void AddGroupScreenModel::SaveGroup() {

@@ -93,7 +93,8 @@ void GroupCompScreenModel::LoadComponent() {
   const std::string path = ChooseFileToOpen(
       prompts_, {"Load a " + ws_.GrpTypeName + " Component File", CompFileFilter(ws_.GrpType), ws_.Project.ProjDir, ""},
       ws_.CurrentFolder);
-  if (!path.empty()) ReadComponent(path);
+  // A component from another folder is not yet the project's: Return asks to save it.
+  if (!path.empty() && ReadComponent(path)) saved_ = FolderOf(path) == WithTrailingSlash(ws_.Project.ProjDir);
 }
 
 void GroupCompScreenModel::SaveComponent() {

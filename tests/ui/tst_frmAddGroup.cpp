@@ -153,9 +153,18 @@ class TestAddGroup : public QObject {
     Click(s, "cmdLoadGroup");
     QCOMPARE(Find<QLineEdit>(s, "txtGroupNo")->text(), QString("2"));
     const size_t asked = f.prompts.log.size();
-    Click(s, "cmdReturn");  // just loaded: nothing to ask
+    Click(s, "cmdReturn");  // just loaded from the project folder: nothing to ask
     QCOMPARE(f.prompts.log.size(), asked);
     QCOMPARE(f.ws->Group.GrpName, std::string("Ground floor"));
+
+    std::filesystem::create_directories(f.tmp.File("templates"));
+    std::filesystem::copy(f.tmp.File("GF.FLR"), f.tmp.File("templates/GF.FLR"));
+    auto again = f.Open(-1);
+    f.prompts.QueueFile(f.tmp.File("templates/GF.FLR"));
+    Click(again.get(), "cmdLoadGroup");
+    Click(again.get(), "cmdReturn");  // from another folder: to be saved in the project (Cancel)
+    QCOMPARE(f.prompts.log.back(), std::string("YesNoCancel: Save data before closing this form?"));
+    QVERIFY(again->isVisible());
   }
 };
 
