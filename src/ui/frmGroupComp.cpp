@@ -278,7 +278,10 @@ void frmGroupComp::ConnectCommands() {
   connect(cboCompType, &QComboBox::activated, this, [this](int index) { Run([&] { model_.ChooseCompType(index); }); });
   connect(lstElm, &QListWidget::currentRowChanged, this, [this](int row) { Run([&] { model_.PickElement(row); }); });
   on(lstElm, &QListWidget::itemDoubleClicked, [](Model& m) { m.EditElement(); });
-  on(cmdAddElm, &QPushButton::clicked, [](Model& m) { m.AddElement(); });
+  connect(cmdAddElm, &QPushButton::clicked, this, [this] {
+    Run([this] { model_.AddElement(); });
+    if (model_.Editing()) txtElmName->setFocus();
+  });
   on(cmdEditElm, &QPushButton::clicked, [](Model& m) { m.EditElement(); });
   on(cmdDeleteElm, &QPushButton::clicked, [](Model& m) { m.DeleteElement(); });
   on(cmdElmUp, &QPushButton::clicked, [](Model& m) { m.MoveElementUp(); });
