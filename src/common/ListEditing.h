@@ -20,6 +20,19 @@ int InsertAfter(int& count, int maxCount, int picked, Arrays&... arrays) {
   return at;
 }
 
+// Inserts an empty entry just below the picked line: the first entry when no
+// line is picked (picked -1), appended when the last line is picked. Returns
+// its index, or -1 when the list is full or picked lies beyond the list.
+template <class... Arrays>
+int InsertBelowPicked(int& count, int maxCount, int picked, Arrays&... arrays) {
+  if (count >= maxCount || count < 0 || picked < -1 || picked >= count) return -1;
+  const int at = picked + 1;
+  for (int i = count; i > at; --i) ((arrays[i] = std::move(arrays[i - 1])), ...);
+  ((arrays[at] = {}), ...);
+  ++count;
+  return at;
+}
+
 // Deletes the entry at index and shifts the rest up; the freed last slot is cleared.
 template <class... Arrays>
 bool DeleteAt(int& count, int index, Arrays&... arrays) {

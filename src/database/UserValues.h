@@ -26,6 +26,12 @@ std::string UserValuesPathOf(const std::string& elmPath);
 // values and an ok status; a file that cannot be read, breaks off, or has N
 // outside 0..10 gives no user values and a status naming the file.
 Status ReadUserValues(const std::string& path, UserValues& values);
+// Reads the count and then the records of up to `positions` material
+// positions whatever the count, as many as the file holds: values kept with
+// the count 0 are read back too. Count is the number of records read;
+// UseUserValues is true when the stored count is above 0. A missing file gives
+// no values and an ok status.
+Status ReadKeptUserValues(const std::string& path, int positions, UserValues& values);
 // Writes Count (or 0 when the values are not in force) and then the Count records.
 Status WriteUserValues(const std::string& path, const UserValues& values, bool inForce);
 

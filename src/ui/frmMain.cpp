@@ -15,6 +15,7 @@
 #include "StatusPanelView.h"
 #include "TextConversion.h"
 #include "app/ReportWriters.h"
+#include "frmBldgSysInput.h"
 #include "frmEgyCalInput.h"
 
 namespace {
@@ -30,7 +31,11 @@ Widget* NamedKeepingPlace(Widget* widget, const char* name) {
 }  // namespace
 
 frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string settingsFolder, QWidget* parent)
-    : QMainWindow(parent), shell_(ws, prompts, std::move(settingsFolder)), assessment_(this, ws, prompts, shell_),
+    : QMainWindow(parent),
+      ws_(ws),
+      prompts_(prompts),
+      shell_(ws, prompts, std::move(settingsFolder)),
+      assessment_(this, ws, prompts, shell_),
       energy_(this, ws, prompts, shell_) {
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kelca::kProductTitle.data(), kelca::kProductTitle.size()));
@@ -86,12 +91,6 @@ void frmMain::BuildMenu() {
   mnuSSCh1 = AddNamedEntry(mnuViewSS, "mnuSSCh1", "About &LCA");
   mnuSSCh2 = AddNamedEntry(mnuViewSS, "mnuSSCh2", "About this &Program");
   mnuSSEnd = AddNamedEntry(mnuViewSS, "mnuSSEnd", "&End Slide Show");
-
-  // Entries whose screens are not part of the program yet stay disabled until
-  // their screens are connected here.
-  for (QAction* pending : {mnuEditBldg}) {
-    pending->setEnabled(false);
-  }
 }
 
 void frmMain::BuildControls() {
@@ -199,7 +198,12 @@ void frmMain::Startup() {
   Run([this] { shell_.Startup(); });
 }
 
-void frmMain::ShowBuildingInputScreen() {}
+void frmMain::ShowBuildingInputScreen() {
+  auto* screen = new frmBldgSysInput(ws_, prompts_, this);
+  screen->setAttribute(Qt::WA_DeleteOnClose);
+  screen->setWindowModality(Qt::ApplicationModal);
+  screen->show();
+}
 
 template <class Command>
 void frmMain::Run(Command command) {

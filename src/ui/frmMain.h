@@ -48,10 +48,12 @@ class frmMain : public QMainWindow {
   void Refresh();
   void RefreshSlideControls();
   void RefreshPicture();
-  // Opens the building input screen after Enter. That screen is not part of
-  // the program yet, so Enter does its steps and nothing opens.
+  // Opens the building input screen after Enter; it keeps the main window
+  // out of reach until its Return.
   void ShowBuildingInputScreen();
 
+  kelca::Workspace& ws_;
+  kelca::Prompts& prompts_;
   kelca::MainShell shell_;
   AssessmentCommands assessment_;
   EnergyCommands energy_;
