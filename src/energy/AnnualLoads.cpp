@@ -1,15 +1,13 @@
 #include "energy/AnnualLoads.h"
 
-#include <cmath>
 #include <map>
 #include <memory>
 
 #include "common/Paths.h"
 #include "energy/Calendar.h"
 #include "energy/LoadTables.h"
-#include "energy/RoomHeatBalance.h"
 #include "energy/RoomNodes.h"
-#include "energy/SolarGains.h"
+#include "energy/RoomYear.h"
 
 namespace kelca {
 
@@ -62,58 +60,27 @@ bool Cancelled(ProgressSink& log, SimStatus& status) {
 bool SimulateRoomYear(RoomState& room, const LoadCalculationInput& input, const LoadTables& tables,
                       ProgressSink& log, SimStatus& status, std::vector<RoomHourLoad>& results, double progressFrom,
                       double progressStep) {
-  const std::vector<WeatherRecord>& weather = *input.Weather;
   results.assign(kHoursPerYear, RoomHourLoad{});
-  HourConditions hour;
-  int dayType = 6;
-  int h = 0;
+  int day = 0;
   for (int month = 1; month <= 12; ++month) {
     log.AddLine("Modelling " + room.RoomName + " - Processing Month No." + std::to_string(month) + "....");
     log.SetProgress(progressFrom + progressStep * (month - 1) / 12);
     if (Cancelled(log, status)) return false;
-    for (int day = 1; day <= kDaysInMonth[month - 1]; ++day) {
-      dayType = (dayType + 1) % 7;
-      for (int i = 0; i < kHoursPerDay; ++i, ++h) {
-        const WeatherRecord& w = weather[h];
-        const ScheduleFractions fractions = FractionsForHour(tables, room.RoomType, dayType, i + 1);
-        room.DirectGain = room.DiffuseGain = 0;
-        if (!CalSolGain(room, w, tables, status)) return false;
-        PrepareHour(room, w, fractions, IsOperatingHour(tables, room.RoomType, dayType, i), hour);
-        CalSolAirTemp(room, w);
-        float sensibleSum = 0, latentSum = 0;
-        for (int step = 0; step < kSubStepsPerHour; ++step) {
-          if (!CalQMRT(room, hour, status)) return false;
-          StepConduction(room);
-          float sensible = 0, latent = 0;
-          if (!CalRoomLoad(room, hour, sensible, latent, status)) return false;
-          sensibleSum += sensible / kSubStepsPerHour;
-          latentSum += latent / kSubStepsPerHour;
-          room.Advance();
-        }
-        if (!std::isfinite(sensibleSum) || !std::isfinite(latentSum) || !std::isfinite(room.RoomAirTemp)) {
-          return status.Fail("BCLSim: The loads of room " + room.RoomName + " in zone " + room.ZoneName +
-                             " are not finite numbers!");
-        }
-        results[h] = {sensibleSum, latentSum, room.RoomAirTemp};
+    for (int d = 1; d <= kDaysInMonth[month - 1]; ++d, ++day) {
+      if (SimulateRoomDay(room, *input.Weather, tables, day, &results[day * kHoursPerDay], status) < kHoursPerDay) {
+        return false;
       }
     }
   }
   return true;
 }
 
-}  // namespace
-
-bool CalculateAnnualLoads(const LoadCalculationInput& input, ProgressSink& log, SimStatus& status,
-                          AnnualRoomLoads& loads) {
+// The rooms one after the other, each set up as its turn comes.
+bool RunRoomsInOrder(const LoadCalculationInput& input, const LoadTables& tables, MaskCache& masks, ProgressSink& log,
+                     SimStatus& status, AnnualRoomLoads& loads) {
   const EnergyModel& model = *input.Model;
-  if (!input.Weather || input.Weather->size() != static_cast<size_t>(kHoursPerYear)) {
-    return status.Fail("BCLSim: Failed to open weather data file!");
-  }
-  LoadTables tables;
-  InitLoadTables(tables);
-  MaskCache masks(input);
   auto room = std::make_unique<RoomState>();
-  auto carried = std::make_unique<CarriedNodes>();
+  auto carried = std::make_unique<CarriedState>();
   int roomTotal = 0, roomsDone = 0;
   for (int z = 1; z <= model.ZoneCount; ++z) roomTotal += model.Zone[z].RoomCount;
   for (int z = 1; z <= model.ZoneCount; ++z) {
@@ -124,14 +91,55 @@ bool CalculateAnnualLoads(const LoadCalculationInput& input, ProgressSink& log, 
           !masks.Assign(zone.Room[r], *room, status)) {
         return false;
       }
-      LoadCarriedNodes(*carried, *room);
+      LoadCarriedState(*carried, *room);
       const double step = 1.0 / std::max(roomTotal, 1);
       if (!SimulateRoomYear(*room, input, tables, log, status, loads.Room[z][r], roomsDone * step, step)) return false;
-      StoreCarriedNodes(*room, *carried);
+      StoreCarriedState(*room, *carried);
     }
   }
-  log.SetProgress(1.0);
   return true;
+}
+
+// All rooms set up first (up to the first that cannot be), then run at once.
+bool RunRoomsAtOnce(const LoadCalculationInput& input, const LoadTables& tables, MaskCache& masks, ProgressSink& log,
+                    SimStatus& status, AnnualRoomLoads& loads) {
+  const EnergyModel& model = *input.Model;
+  std::vector<std::unique_ptr<RoomState>> states;
+  std::vector<RunRoom> rooms;
+  SimStatus setup;
+  for (int z = 1; z <= model.ZoneCount && !setup.SimError; ++z) {
+    const EnergyZone& zone = model.Zone[z];
+    for (int r = 1; r <= zone.RoomCount; ++r) {
+      auto room = std::make_unique<RoomState>();
+      if (!SetupRoomNodes(zone.Room[r], zone.ZoneName, input.AirSide->Zone[z], r, *input.Constructions, *room,
+                          setup) ||
+          !masks.Assign(zone.Room[r], *room, setup)) {
+        break;
+      }
+      loads.Room[z][r].assign(kHoursPerYear, RoomHourLoad{});
+      rooms.push_back({room.get(), &loads.Room[z][r]});
+      states.push_back(std::move(room));
+    }
+  }
+  // The rooms before one that cannot be set up run first: a fault of theirs comes first.
+  if (!RunRoomsSpeculatively(rooms, *input.Weather, tables, log, status, input.Options.Report)) return false;
+  return !setup.SimError || status.Fail(setup.SimMessage);
+}
+
+}  // namespace
+
+bool CalculateAnnualLoads(const LoadCalculationInput& input, ProgressSink& log, SimStatus& status,
+                          AnnualRoomLoads& loads) {
+  if (!input.Weather || input.Weather->size() != static_cast<size_t>(kHoursPerYear)) {
+    return status.Fail("BCLSim: Failed to open weather data file!");
+  }
+  LoadTables tables;
+  InitLoadTables(tables);
+  MaskCache masks(input);
+  const bool done = input.Options.Sequential ? RunRoomsInOrder(input, tables, masks, log, status, loads)
+                                             : RunRoomsAtOnce(input, tables, masks, log, status, loads);
+  if (done) log.SetProgress(1.0);
+  return done;
 }
 
 }  // namespace kelca

@@ -1,7 +1,9 @@
 #pragma once
 // The year of every unique room, hour by hour with 60 sub-steps of 60 s, in
-// memory: rooms one after the other, each starting from the node temperatures
-// the room before it left.
+// memory, with the results of the rooms run one after the other, each starting
+// from the node temperatures the room before it left: so run, or all rooms at
+// once and each checked against the state the room before it left
+// (SpeculativeRun), which gives the same bits in a fraction of the time.
 #include <array>
 #include <string>
 #include <vector>
@@ -12,9 +14,15 @@
 #include "energy/EnergyModel.h"
 #include "energy/HourlyLoadFile.h"
 #include "energy/SimStatus.h"
+#include "energy/SpeculativeRun.h"
 #include "energy/WeatherFile.h"
 
 namespace kelca {
+
+struct LoadRunOptions {
+  bool Sequential = false;              // the rooms one after the other, on one thread
+  SpeculationReport* Report = nullptr;  // what the parallel run did, when wanted
+};
 
 struct LoadCalculationInput {
   const EnergyModel* Model = nullptr;
@@ -24,6 +32,7 @@ struct LoadCalculationInput {
   // Shading masks named by a relative path are found from CurrentFolder; a mask
   // that is not where its path says is looked for once more by its file name in ProjectFolder.
   std::string CurrentFolder, ProjectFolder;
+  LoadRunOptions Options;
 };
 
 // Hourly results of every room: Room[zone][room][hour 0..8759].

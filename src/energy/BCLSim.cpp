@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "common/Paths.h"
-#include "energy/AnnualLoads.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
 
@@ -43,7 +42,8 @@ Status WriteAnnualLoads(const std::string& path, const EnergyModel& model, const
 
 }  // namespace
 
-bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink& log, SimStatus& status) {
+bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink& log, SimStatus& status,
+            const LoadRunOptions& options) {
   status.Clear();
   auto model = std::make_unique<EnergyModel>();
   auto constructions = std::make_unique<ConstructionTable>();
@@ -65,6 +65,7 @@ bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink&
   input.Weather = &weather;
   input.CurrentFolder = files.CurrentFolder;
   input.ProjectFolder = files.ProjectFolder;
+  input.Options = options;
   auto loads = std::make_unique<AnnualRoomLoads>();
   if (!CalculateAnnualLoads(input, log, status, *loads)) return false;
 

@@ -6,6 +6,7 @@
 
 #include "common/Progress.h"
 #include "energy/AirSideData.h"
+#include "energy/AnnualLoads.h"
 #include "energy/SimStatus.h"
 
 namespace kelca {
@@ -21,6 +22,7 @@ struct LoadRunFiles {
 // On success "AnHSpCL.TXT" is complete. On an error (or when the log asks to
 // stop) status holds the message and a previous "AnHSpCL.TXT" is left as it was.
 // Nothing else is left behind: the rooms' and zones' intermediate results stay in memory.
-bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink& log, SimStatus& status);
+bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink& log, SimStatus& status,
+            const LoadRunOptions& options = {});
 
 }  // namespace kelca

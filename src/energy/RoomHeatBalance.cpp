@@ -5,7 +5,6 @@ namespace kelca {
 namespace {
 constexpr float kHi = kInsideSurfaceCoefficient;
 constexpr float kHo = kOutsideSurfaceCoefficient;
-constexpr float kKelvin = 273.15f;
 constexpr float kSkyCorrection = 3.9f;  // K, horizontal opaque surfaces
 }  // namespace
 
@@ -30,30 +29,33 @@ void PrepareHour(const RoomState& r, const WeatherRecord& w, const ScheduleFract
   }
 }
 
+bool SolAirTemp(const RoomComponent& rc, const WeatherRecord& w, float roomTemp, float& outside) {
+  switch (rc.ComponentType) {
+    case kRoof:
+    case kExternalWall:
+      if (rc.Orientation == kHorizontal) {
+        outside = w.DryBulb + rc.OuterAbsorptivity * (w.DirectSolar[kHorizontal] + w.DiffuseSolar[0]) / kHo -
+                  kSkyCorrection;
+      } else {
+        outside = w.DryBulb + rc.OuterAbsorptivity * (w.DirectSolar[rc.Orientation] + w.DiffuseSolar[1]) / kHo;
+      }
+      return true;
+    case kWindow:
+      outside = w.DryBulb;
+      return true;
+    case kPartition:
+      outside = roomTemp;
+      return true;
+    default:  // Floor/Ceiling: set by the radiant exchange
+      return false;
+  }
+}
+
 void CalSolAirTemp(RoomState& r, const WeatherRecord& w) {
   float* t = r.CurrentTemps();
   for (int c = 1; c <= r.ComponentCount; ++c) {
     const RoomComponent& rc = r.Component[c];
-    float& outside = t[rc.OutsideSlot()];
-    switch (rc.ComponentType) {
-      case kRoof:
-      case kExternalWall:
-        if (rc.Orientation == kHorizontal) {
-          outside = w.DryBulb + rc.OuterAbsorptivity * (w.DirectSolar[kHorizontal] + w.DiffuseSolar[0]) / kHo -
-                    kSkyCorrection;
-        } else {
-          outside = w.DryBulb + rc.OuterAbsorptivity * (w.DirectSolar[rc.Orientation] + w.DiffuseSolar[1]) / kHo;
-        }
-        break;
-      case kWindow:
-        outside = w.DryBulb;
-        break;
-      case kPartition:
-        outside = r.RoomTemp;
-        break;
-      default:  // Floor/Ceiling: set by the radiant exchange
-        break;
-    }
+    SolAirTemp(rc, w, r.RoomTemp, t[rc.OutsideSlot()]);
   }
 }
 
@@ -64,7 +66,7 @@ bool CalQMRT(RoomState& r, const HourConditions& h, SimStatus& status) {
   float* __restrict tk = r.SurfaceKelvin.data();
   float* __restrict q = r.NetRadiantLoss.data();
   const int lanes = r.SurfaceLanes, count = r.SurfaceCount;
-  for (int i = 0; i < lanes; ++i) tk[i] = t[r.SurfaceSlot[i]] + kKelvin;
+  for (int i = 0; i < lanes; ++i) tk[i] = t[r.SurfaceSlot[i]] + kKelvinOffset;
   alignas(16) std::array<float, kMaxSurfaces> seenSum{};
   for (int j = 0; j < count; ++j) {
     const float tj = tk[j];

@@ -28,6 +28,9 @@ void PrepareHour(const RoomState& room, const WeatherRecord& weather, const Sche
 
 // Outside boundary temperatures of roofs, external walls, windows and partitions.
 void CalSolAirTemp(RoomState& room, const WeatherRecord& weather);
+// The outside boundary temperature of one component; false (outside untouched)
+// for a Floor/Ceiling, whose outer face is set by the radiant exchange.
+bool SolAirTemp(const RoomComponent& component, const WeatherRecord& weather, float roomTemp, float& outside);
 
 // Inside boundary temperatures of all components, and both boundaries of
 // Floor/Ceiling components, from the current node temperatures.

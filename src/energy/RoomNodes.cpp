@@ -340,20 +340,22 @@ bool SetupRoomNodes(const EnergyRoom& room, const std::string& zoneName, const A
   return true;
 }
 
-void LoadCarriedNodes(const CarriedNodes& carried, RoomState& s) {
+void LoadCarriedState(const CarriedState& carried, RoomState& s) {
   float* t = s.CurrentTemps();
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
     for (int k = 1; k <= rc.NodeCount; ++k) t[rc.NodeSlot(k)] = carried.T[c][k];
   }
+  s.RoomAirTemp = carried.RoomAirTemp;
 }
 
-void StoreCarriedNodes(const RoomState& s, CarriedNodes& carried) {
+void StoreCarriedState(const RoomState& s, CarriedState& carried) {
   const float* t = s.CurrentTemps();
   for (int c = 1; c <= s.ComponentCount; ++c) {
     const RoomComponent& rc = s.Component[c];
     for (int k = 1; k <= rc.NodeCount; ++k) carried.T[c][k] = t[rc.NodeSlot(k)];
   }
+  carried.RoomAirTemp = s.RoomAirTemp;
 }
 
 void StepConduction(RoomState& s) {

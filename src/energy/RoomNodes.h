@@ -26,9 +26,10 @@ bool BuildNodeCoefficients(const Construction& construction, float outerH, NodeC
 bool SetupRoomNodes(const EnergyRoom& room, const std::string& zoneName, const AirSideZone& airSide, int roomIndex,
                     const ConstructionTable& constructions, RoomState& state, SimStatus& status);
 
-// The node temperatures left by the room before (component slot and node number).
-void LoadCarriedNodes(const CarriedNodes& carried, RoomState& state);
-void StoreCarriedNodes(const RoomState& state, CarriedNodes& carried);
+// The state left by the room before: its node temperatures (component slot and
+// node number) and its room air temperature.
+void LoadCarriedState(const CarriedState& carried, RoomState& state);
+void StoreCarriedState(const RoomState& state, CarriedState& carried);
 
 // Next node temperatures of every component from the current ones and the boundary temperatures.
 void StepConduction(RoomState& state);

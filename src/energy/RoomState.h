@@ -24,6 +24,7 @@ constexpr int kMaxSurfaces = 2 * kMaxComponentsPerRoom;
 constexpr float kInsideSurfaceCoefficient = 8.3f;    // W/m2K
 constexpr float kOutsideSurfaceCoefficient = 17.0f;  // W/m2K
 constexpr float kInitialNodeTemp = 15.0f;            // deg C
+constexpr float kKelvinOffset = 273.15f;
 constexpr int kSubStepsPerHour = 60;
 constexpr float kSubStepSeconds = 60.0f;
 
@@ -99,10 +100,13 @@ struct RoomState {
   void Advance() { Current ^= 1; }
 };
 
-// The node temperatures that one room leaves to the next: component slot 1..10, node 1..61.
-struct CarriedNodes {
+// What one room leaves to the next: the node temperatures by component slot
+// 1..10 and node 1..61, and the room air temperature of its last sub-step.
+// Slots a room does not use pass through it unchanged.
+struct CarriedState {
   std::array<std::array<float, kMaxNodesPerComponent + 1>, kMaxComponentsPerRoom + 1> T;
-  CarriedNodes() {
+  float RoomAirTemp = kInitialNodeTemp;
+  CarriedState() {
     for (auto& c : T) c.fill(kInitialNodeTemp);
   }
 };

@@ -249,7 +249,7 @@ TEST_F(OfficeSample, DesignLoadsCoverTheYearsPeaks) {
     for (auto& load : zone.DesignSensibleLoad) load *= 10;
     for (auto& load : zone.DesignTotalLoad) load *= 10;
   }
-  const LoadCalculationInput input{model.get(), cons.get(), uncapped.get(), &weather, kSampleDir, kSampleDir};
+  const LoadCalculationInput input{model.get(), cons.get(), uncapped.get(), &weather, kSampleDir, kSampleDir, {}};
   CollectingProgress log;
   SimStatus status;
   auto loads = std::make_unique<AnnualRoomLoads>();

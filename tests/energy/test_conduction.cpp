@@ -145,7 +145,7 @@ TEST(Conduction, AThinMetalSheetInAWallHardlyChangesTheRoomsAnnualLoad) {
     AddComponent(room, MakeComponent("Slab", 30, kFloorCeiling, slabNo, kHorizontal));
     AddRoom(AddZone(*model, "Z"), room);
     airSide->Zone[1].DesignSensibleLoad[1] = airSide->Zone[1].DesignTotalLoad[1] = 100;
-    LoadCalculationInput input{model.get(), constructions.get(), airSide.get(), &weather, "", ""};
+    LoadCalculationInput input{model.get(), constructions.get(), airSide.get(), &weather, "", "", {}};
     CollectingProgress log;
     SimStatus status;
     auto loads = std::make_unique<AnnualRoomLoads>();

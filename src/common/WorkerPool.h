@@ -1,0 +1,18 @@
+#pragma once
+// A small pool of threads, one per hardware thread, for runs whose parts are
+// independent: the parts are taken in order by whichever thread is free, while
+// the calling thread waits and looks after the run (progress, a request to stop).
+#include <functional>
+
+namespace kelca {
+
+// The number of threads the hardware runs at once (at least 1).
+int HardwareThreads();
+
+// Runs part(0) .. part(count - 1) on up to HardwareThreads() threads and
+// returns when all have ended; meanwhile calls watch() on the calling thread
+// every few milliseconds. An exception thrown by a part ends the parts not yet
+// started and is thrown again here.
+void RunInParallel(int count, const std::function<void(int part)>& part, const std::function<void()>& watch);
+
+}  // namespace kelca
