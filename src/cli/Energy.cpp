@@ -1,5 +1,5 @@
 // kelca-cli energy PROJECT.PRJ --db DBFOLDER [--eci F] [--ass F] [--con F]
-//   [--wss F] [--nac F] [--reuse-loads] [--eur OUT.EUR]
+//   [--wss F] [--nac F] [--reuse-loads] [--sequential] [--eur OUT.EUR]
 // Runs the operating-energy calculation of a project as "All Systems,
 // One-by-one" with Calculate on each system: the hourly cooling loads and the
 // plant simulation, lighting and equipment in the zones, the additional and
@@ -8,7 +8,9 @@
 // results are written to the ".EUR" file. The working files ("AnHSpCL.TXT",
 // "BCLnEQW.SDF") are written in the project folder. Input files not named are
 // the project's own ("OFFICE.ECI", ...), except the constructions, which are
-// the energy input file's ("B.ECI": "B.CON").
+// the energy input file's ("B.ECI": "B.CON"). --sequential runs the rooms of
+// the load calculation one after the other on one thread, the plain way that
+// the parallel run must match to the last bit.
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -30,11 +32,13 @@ namespace kelca::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "PROJECT.PRJ --db DBFOLDER [--eci F] [--ass F] [--con F] [--wss F] [--nac F] [--reuse-loads] [--eur OUT.EUR]";
+    "PROJECT.PRJ --db DBFOLDER [--eci F] [--ass F] [--con F] [--wss F] [--nac F] [--reuse-loads] [--sequential] "
+    "[--eur OUT.EUR]";
 
 struct EnergyOptions {
   std::string project, db, eci, ass, con, wss, nac, eur;
   bool reuseLoads = false;
+  bool sequential = false;
 };
 
 bool ParseOptions(const std::vector<std::string>& args, EnergyOptions& o) {
@@ -46,6 +50,8 @@ bool ParseOptions(const std::vector<std::string>& args, EnergyOptions& o) {
     const std::string& a = args[i];
     if (a == "--reuse-loads") {
       o.reuseLoads = true;
+    } else if (a == "--sequential") {
+      o.sequential = true;
     } else if (o.project.empty() && a.rfind("--", 0) != 0) {
       o.project = a;
     } else {
@@ -136,13 +142,15 @@ int RunEnergy(const std::vector<std::string>& args) {
 
   StderrLog log;
   ScriptedPrompts prompts;
+  LoadRunOptions options;
+  options.Sequential = o.sequential;
   for (int code : kAllSystemsOrder) {
     prompts.answers.clear();
     if (code == kAirConditioningSystem) {
       if (FileExists(HourlyLoadFilePath(*ws))) prompts.QueueAnswer(o.reuseLoads ? Answer::No : Answer::Yes);
       prompts.QueueAnswer(Answer::Yes);  // proceed to the plant simulation
     }
-    if (!CalculateSystem(*ws, code, prompts, log)) {
+    if (!CalculateSystem(*ws, code, prompts, log, RunStepHere, options)) {
       // A run error is in the run log already.
       if (!ws->Sim.SimError) {
         const auto messages = prompts.Messages();

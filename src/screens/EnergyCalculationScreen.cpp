@@ -112,7 +112,8 @@ std::string PlantOutputFilePath(const Workspace& ws) { return ResolvePath(ws.Cur
 
 void RunStepHere(const std::string&, const LongStep& step, ProgressSink& log) { step(log); }
 
-bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log, const StepRunner& run) {
+bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log, const StepRunner& run,
+                              const LoadRunOptions& options) {
   ws.Sim.Clear();
   if (!InputNamed(ws.EnergyFiles.AssFile, "Air Side AC System Input File", prompts) ||
       !InputNamed(ws.PlantFiles.WssFile, "Central Plant Input Data File", prompts)) {
@@ -139,8 +140,8 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     files.CurrentFolder = ws.CurrentFolder;
     files.ProjectFolder = ws.Project.ProjDir;
     bool done = false;
-    run("Cooling Load Calculation", [&](ProgressSink& progress) { done = BCLSim(files, ws.AirSide, progress, ws.Sim); },
-        log);
+    run("Cooling Load Calculation",
+        [&](ProgressSink& progress) { done = BCLSim(files, ws.AirSide, progress, ws.Sim, options); }, log);
     if (!done) {
       log.AddLine("Cooling load calculation terminated.");
       log.AddLine(ws.Sim.SimMessage);
@@ -175,8 +176,9 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
   return true;
 }
 
-bool CalculateSystem(Workspace& ws, int code, Prompts& prompts, ProgressSink& log, const StepRunner& run) {
-  if (code == kAirConditioningSystem) return CalculateAirConditioning(ws, prompts, log, run);
+bool CalculateSystem(Workspace& ws, int code, Prompts& prompts, ProgressSink& log, const StepRunner& run,
+                     const LoadRunOptions& options) {
+  if (code == kAirConditioningSystem) return CalculateAirConditioning(ws, prompts, log, run, options);
   if (code == kZoneLightingEquipment) {
     ws.ZoneElec = CalculateZoneElectricity(ws.Energy);
     return true;

@@ -13,6 +13,7 @@
 #include "common/Progress.h"
 #include "common/Prompts.h"
 #include "common/Status.h"
+#include "energy/AnnualLoads.h"
 
 namespace kelca {
 
@@ -61,10 +62,13 @@ void RunStepHere(const std::string& title, const LongStep& step, ProgressSink& l
 // log gets the steps and, on an error, SimMessage. True when the annual
 // air-conditioning energy is complete; after a failed or cancelled plant run
 // the previous annual energy is kept.
-bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log, const StepRunner& run = RunStepHere);
+// options: how the load calculation runs (the rooms at once by default).
+bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log, const StepRunner& run = RunStepHere,
+                              const LoadRunOptions& options = {});
 
 // "Calculate" on one system. Town gas shows its zero-efficiency message.
-bool CalculateSystem(Workspace& ws, int code, Prompts& prompts, ProgressSink& log, const StepRunner& run = RunStepHere);
+bool CalculateSystem(Workspace& ws, int code, Prompts& prompts, ProgressSink& log, const StepRunner& run = RunStepHere,
+                     const LoadRunOptions& options = {});
 
 // "Enter Changes": the typed texts of items 1..n become the results (leading
 // number, else 0); the total is their sum.
