@@ -1,9 +1,9 @@
-// The plant simulation year of the largest model the tables allow: 20 zones of
-// 12 rooms on variable-speed VAV air handlers with central fresh-air units,
-// an indirect seawater-cooled plant with cooling towers and variable-speed
-// secondary pumps (the heaviest kind: pump and fan speed solves every hour and
-// the condenser temperature iteration through towers and heat exchanger),
-// running all 8760 hours. The year is read from a synthetic "AnHSpCL.TXT" and
+// The plant simulation year of the largest model the tables allow
+// (LargestModel.h): 20 zones of 12 rooms on variable-speed VAV air handlers
+// with central fresh-air units, an indirect seawater-cooled plant with cooling
+// towers and variable-speed secondary pumps (the heaviest kind: pump and fan
+// speed solves every hour and the condenser temperature iteration through
+// towers and heat exchanger), running all 8760 hours. The year is read from a synthetic "AnHSpCL.TXT" and
 // written to "BCLnEQW.SDF", as a run does.
 #include <benchmark/benchmark.h>
 
@@ -11,91 +11,27 @@
 #include <filesystem>
 #include <memory>
 #include <numbers>
-#include <random>
 
-#include "common/Progress.h"
+#include "BenchSupport.h"
+#include "LargestModel.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
 #include "plant/PlantSimulation.h"
-#include "LargestModel.h"
 
 using namespace kelca;
+using namespace kelca::bench;
 
 namespace {
 
 struct PlantBench {
-  std::unique_ptr<EnergyModel> model = std::make_unique<EnergyModel>();
-  std::unique_ptr<AirSideData> airSide = std::make_unique<AirSideData>();
-  PlantInput plant;
-  std::filesystem::path folder;
+  ScratchFolder folder{"kelca_plant_bench_"};
+  LargestModel largest{folder.Path()};
   PlantRunFiles files;
 
   PlantBench() {
-    folder = std::filesystem::temp_directory_path() / ("kelca_plant_bench_" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    files.LoadFile = (folder / kHourlyLoadFileName).string();
-    files.OutputFile = (folder / kPlantOutputFileName).string();
-    BuildModel();
-    BuildPlant();
+    files.LoadFile = folder.Path() + kHourlyLoadFileName;
+    files.OutputFile = folder.Path() + kPlantOutputFileName;
     WriteLoads();
-  }
-  ~PlantBench() {
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
-  }
-
-  void BuildModel() {
-    bench::FillLargestModel(*model, [&](int z, int r, EnergyRoom&) {
-      AirSideZone& air = airSide->Zone[z];
-      air.DesignSensibleLoad[r] = 6;
-      air.DesignTotalLoad[r] = 8;
-      air.DesignSupplyAir[r] = 0.5f;
-    });
-    for (int z = 1; z <= kMaxZones; ++z) {
-      AirSideZone& air = airSide->Zone[z];
-      air.AcSystemType = kVavVariableSpeed;
-      air.FreshAirType = kCentralPretreated;
-      air.DesignSensibleLoad[0] = 72;
-      air.DesignTotalLoad[0] = 96;
-      air.DesignSupplyAir[0] = 6;
-      air.DesignFanPressure = 750;
-      air.DesignFanPower = 9;
-      air.DesignChwFlow = 4.6f;
-    }
-  }
-
-  void BuildPlant() {
-    PlantInput& p = plant;
-    p.PlantType = kIndirectSeawaterTowers;
-    p.PumpingType = kTwoLoopVariableSpeed;
-    p.StartHour = 0;
-    p.StopHour = 24;
-    p.DesignTemp1 = 30;
-    p.DesignTemp2 = 35;
-    p.DesignTemp3 = 27;
-    p.DesignTemp4 = 32;
-    p.ChillerCount = p.PlpCount = p.SlpCount = p.CwpCount = p.SwpCount = p.TowerCount = 3;
-    for (int i = 1; i <= 3; ++i) {
-      ChillerUnit& c = p.Chiller[i];
-      c.Type = i == 3 ? kScrew : kCentrifugal;
-      c.RatedCapacity = 900;
-      c.RatedPower = 180;
-      c.ChwFlow = 43;
-      c.CwFlow = 52;
-      p.Plp[i] = {43, 150, 11};
-      p.Slp[i].Type = 2;
-      p.Slp[i].RatedFlow = 45;
-      p.Slp[i].RatedPressure = 250;
-      p.Slp[i].RatedPower = 18;
-      p.Cwp[i] = {52, 200, 15};
-      p.Swp[i].Type = 2;
-      p.Swp[i].RatedFlow = 52;
-      p.Swp[i].RatedPressure = 180;
-      p.Swp[i].RatedPower = 25;
-      p.Tower[i] = {1100, 52, 11};
-    }
-    p.FauCount = 2;
-    p.Fau[1] = p.Fau[2] = {40, 100, 6, 600, 7.5f, 4.8f};
   }
 
   // Daily and seasonal swings; office-like loads by day, a little at night.
@@ -132,19 +68,14 @@ struct PlantBench {
   }
 };
 
-class QuietProgress : public ProgressSink {
- public:
-  void AddLine(const std::string&) override {}
-};
-
 void BM_PlantSimulationYear(benchmark::State& state) {
   PlantBench bench;
   QuietProgress log;
   for (auto _ : state) {
-    PlantInput plant = bench.plant;
+    PlantInput plant = *bench.largest.plant;
     AnnualACEnergy energy;
     SimStatus status;
-    if (!SimulatePlantYear(*bench.model, *bench.airSide, plant, bench.files, energy, status, log)) {
+    if (!SimulatePlantYear(*bench.largest.model, *bench.largest.airSide, plant, bench.files, energy, status, log)) {
       state.SkipWithError(status.SimMessage.c_str());
       break;
     }
