@@ -75,6 +75,17 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string FormatSingle(float x) { return FormatShortest(x); }
 std::string FormatDouble(double x) { return FormatShortest(x); }
+
+float SingleAsRead(float x) {
+  // A reader takes the text as a double and rounds that to a single. In plain
+  // notation from 1E-03 up, the text has at most 9 significant digits and 11
+  // decimals: it lies farther from any midpoint of two neighbouring singles
+  // than half the spacing of doubles there, so both roundings land on x.
+  const float magnitude = std::fabs(x);
+  if (magnitude >= 1e-3f && magnitude < 1e7f) return x;
+  const std::optional<double> read = ParseNumber(FormatSingle(x));
+  return read ? static_cast<float>(*read) : 0.0f;
+}
 std::string FormatInteger(long long n) { return std::to_string(n); }
 
 std::string FormatGeneral(float x) {

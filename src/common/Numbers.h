@@ -11,6 +11,9 @@ namespace kelca {
 // 1E-04 <= |x| < 1E+07, else exponent form ("1E-05", "2.5E+07"); whole numbers
 // without a point. Non-finite values are written as "0" (they must never reach a file).
 std::string FormatSingle(float x);
+// The single that a reader of FormatSingle(x) gets back (TextReader::ReadSingle):
+// what a file holds in place of x. Fast: no text is made for most values.
+float SingleAsRead(float x);
 // The same rules with a double round trip.
 std::string FormatDouble(double x);
 std::string FormatInteger(long long n);

@@ -43,7 +43,7 @@ Status WriteAnnualLoads(const std::string& path, const EnergyModel& model, const
 }  // namespace
 
 bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink& log, SimStatus& status,
-            const LoadRunOptions& options) {
+            const LoadRunOptions& options, HourlyLoadYear* kept) {
   status.Clear();
   auto model = std::make_unique<EnergyModel>();
   auto constructions = std::make_unique<ConstructionTable>();
@@ -72,6 +72,12 @@ bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink&
   const std::string output = ResolvePath(files.CurrentFolder, kHourlyLoadFileName);
   if (Status s = WriteAnnualLoads(output, *model, weather, *loads); !s) return status.Fail("BCLSim: " + s.message);
   log.AddLine("Space Load Calculations Finished!");
+  if (kept) {
+    kept->ZoneCount = model->ZoneCount;
+    for (int z = 1; z <= model->ZoneCount; ++z) kept->RoomCount[z] = model->Zone[z].RoomCount;
+    kept->Weather = std::move(weather);
+    kept->Loads = std::move(loads);
+  }
   return true;
 }
 

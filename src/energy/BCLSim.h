@@ -7,6 +7,7 @@
 #include "common/Progress.h"
 #include "energy/AirSideData.h"
 #include "energy/AnnualLoads.h"
+#include "energy/HourlyLoadYear.h"
 #include "energy/SimStatus.h"
 
 namespace kelca {
@@ -19,10 +20,11 @@ struct LoadRunFiles {
   std::string ProjectFolder;  // masks no longer where their path says are looked for here
 };
 
-// On success "AnHSpCL.TXT" is complete. On an error (or when the log asks to
+// On success "AnHSpCL.TXT" is complete, and kept (when given) holds its year
+// for a plant simulation of the same run. On an error (or when the log asks to
 // stop) status holds the message and a previous "AnHSpCL.TXT" is left as it was.
 // Nothing else is left behind: the rooms' and zones' intermediate results stay in memory.
 bool BCLSim(const LoadRunFiles& files, const AirSideData& airSide, ProgressSink& log, SimStatus& status,
-            const LoadRunOptions& options = {});
+            const LoadRunOptions& options = {}, HourlyLoadYear* kept = nullptr);
 
 }  // namespace kelca

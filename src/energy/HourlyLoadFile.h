@@ -43,14 +43,23 @@ class HourlyLoadWriter {
   TextWriter text_;
 };
 
+// Where the plant simulation takes its hours from, one after the other.
+class HourlyLoadSource {
+ public:
+  virtual ~HourlyLoadSource() = default;
+  // The next hour; false at a fault (see Result).
+  virtual bool ReadHour(HourlyLoadRecord& hour) = 0;
+  virtual Status Result() const = 0;
+};
+
 // Reads the file hour by hour. The zones and their room counts must be those of
 // the energy model the plant runs on; a file of another model is refused.
-class HourlyLoadReader {
+class HourlyLoadReader : public HourlyLoadSource {
  public:
   static Status Open(const std::string& path, const EnergyModel& model, HourlyLoadReader& reader);
   // The next hour; false at a fault (see Result), a file that ends early included.
-  bool ReadHour(HourlyLoadRecord& hour);
-  Status Result() const { return in_.Result(); }
+  bool ReadHour(HourlyLoadRecord& hour) override;
+  Status Result() const override { return in_.Result(); }
 
  private:
   TextReader in_{"", ""};

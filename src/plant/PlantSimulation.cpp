@@ -1,6 +1,7 @@
 #include "plant/PlantSimulation.h"
 
 #include <cmath>
+#include <memory>
 
 #include "common/Numbers.h"
 #include "common/TextWriter.h"
@@ -97,10 +98,17 @@ bool SimulatePlantYear(const EnergyModel& model, const AirSideData& airSide, Pla
   if (!SimPrep(model, plant, run, status)) return false;
   const OperatingHours hours = PlantOperatingHours(model, plant);
 
-  HourlyLoadReader reader;
-  if (Status opened = HourlyLoadReader::Open(files.LoadFile, model, reader); !opened) {
-    return status.Fail("RunPlantSimulation: " + opened.message);
+  std::unique_ptr<HourlyLoadSource> source;
+  if (files.Loads && files.Loads->Matches(model)) {
+    source = std::make_unique<HourlyLoadYearReader>(*files.Loads);
+  } else {
+    auto file = std::make_unique<HourlyLoadReader>();
+    if (Status opened = HourlyLoadReader::Open(files.LoadFile, model, *file); !opened) {
+      return status.Fail("RunPlantSimulation: " + opened.message);
+    }
+    source = std::move(file);
   }
+  HourlyLoadSource& reader = *source;
   TextWriter out;
   out.Reserve(kHoursPerYear * kOutputLineBytes);
   HourlyLoadRecord hour;

@@ -8,6 +8,7 @@
 #include "common/Progress.h"
 #include "energy/AirSideData.h"
 #include "energy/EnergyModel.h"
+#include "energy/HourlyLoadYear.h"
 #include "energy/SimStatus.h"
 #include "plant/EnergyResults.h"
 #include "plant/PlantInput.h"
@@ -21,6 +22,9 @@ struct PlantRunFiles {
   std::string PlantFile;    // ".WSS", read again at the start of a run
   std::string LoadFile;     // "AnHSpCL.TXT"
   std::string OutputFile;   // "BCLnEQW.SDF"
+  // The year of LoadFile as the load calculation of the same run keeps it,
+  // read in place of the file when it is the energy model's; else none.
+  const HourlyLoadYear* Loads = nullptr;
 };
 
 // Reads the air-side and central plant files into the tables, checks the plant

@@ -120,6 +120,7 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     return false;
   }
   const std::string loadFile = HourlyLoadFilePath(ws);
+  auto year = std::make_unique<HourlyLoadYear>();  // the loads calculated here, for the plant
   bool calculateLoads = true;
   if (FileExists(loadFile)) {
     const Answer a =
@@ -141,7 +142,8 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     files.ProjectFolder = ws.Project.ProjDir;
     bool done = false;
     run("Cooling Load Calculation",
-        [&](ProgressSink& progress) { done = BCLSim(files, ws.AirSide, progress, ws.Sim, options); }, log);
+        [&](ProgressSink& progress) { done = BCLSim(files, ws.AirSide, progress, ws.Sim, options, year.get()); },
+        log);
     if (!done) {
       log.AddLine("Cooling load calculation terminated.");
       log.AddLine(ws.Sim.SimMessage);
@@ -156,6 +158,7 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
   files.AirSideFile = ws.EnergyFiles.AssFile;
   files.PlantFile = ws.PlantFiles.WssFile;
   files.LoadFile = loadFile;
+  files.Loads = calculateLoads ? year.get() : nullptr;
   files.OutputFile = PlantOutputFilePath(ws);
   // A run that stops part-way leaves the sums of the hours it did: those are no
   // year's energy, so the results before the run stay.

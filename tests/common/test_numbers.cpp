@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <random>
 #include <tuple>
+#include <vector>
 
 #include "common/Numbers.h"
 
@@ -21,6 +25,26 @@ TEST(FormatSingle, ShortestRoundTripPlainInsideExponentOutsideAndNoNonFinite) {
   for (float x : {3.14159274f, 1.0f / 3.0f, 123.456f, 9999999.0f, 0.000123f, 1.2345e-9f}) {
     EXPECT_EQ(static_cast<float>(*ParseNumber(FormatSingle(x))), x) << FormatSingle(x);
   }
+}
+
+// What a reader gets back, without the text where it need not be made: bit for
+// bit what reading the written text gives, over singles of every magnitude.
+TEST(SingleAsRead, EqualsReadingTheWrittenTextBack) {
+  const auto asRead = [](float x) {
+    const std::optional<double> read = ParseNumber(FormatSingle(x));
+    return read ? static_cast<float>(*read) : -1.0f;
+  };
+  const auto bits = [](float x) { return std::bit_cast<uint32_t>(x); };
+  std::vector<float> values = {-0.0f, std::nanf(""), std::numeric_limits<float>::infinity(),
+                               std::numeric_limits<float>::denorm_min(), std::nextafter(1e-3f, 0.0f), 1e-3f,
+                               std::nextafter(1e7f, 0.0f), 1e7f, -4.2e-5f, 0.0153f};
+  std::mt19937 random(17);
+  for (int i = 0; i < 200000; ++i) values.push_back(std::bit_cast<float>(static_cast<uint32_t>(random())));
+  for (int i = 0; i < 200000; ++i) {  // the plain range, where no text is made
+    values.push_back(std::ldexp(1.0f + static_cast<float>(random() % 8388608) / 8388608.0f,
+                                static_cast<int>(random() % 34) - 10));
+  }
+  for (float x : values) ASSERT_EQ(bits(SingleAsRead(x)), bits(asRead(x))) << FormatSingle(x);
 }
 
 TEST(FormatDoubleAndGeneral, DoublePrecisionAndAtMostSevenSignificantDigits) {

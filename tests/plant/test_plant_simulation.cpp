@@ -57,7 +57,8 @@ struct Fixture {
     plant.Plp[1] = {19, 150, 4};
     plant.Fau[1] = {5, 12, 0.5f, 400, 1.5f, 0.6f};
 
-    files = {dir.File("P.ASS"), dir.File("P.WSS"), dir.File(kHourlyLoadFileName), dir.File(kPlantOutputFileName)};
+    files = {dir.File("P.ASS"), dir.File("P.WSS"), dir.File(kHourlyLoadFileName), dir.File(kPlantOutputFileName),
+             nullptr};
   }
 
   void WriteLoads(RoomHourLoad load = {0, 0, 24}, LoadHourWeather w = {}, int hours = kHoursPerYear) {
