@@ -29,6 +29,8 @@ class TextWriter {
 
   // Makes room for a text of about this many bytes (large files written in one go).
   void Reserve(size_t bytes) { text_.reserve(bytes); }
+  // The lines of another writer after these (a large file made in parts at once).
+  void Append(const TextWriter& later) { text_ += later.text_; }
   const std::string& Text() const { return text_; }
   Status Save(const std::string& path, const WriteFault* fault = nullptr) const;
 

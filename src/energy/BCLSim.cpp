@@ -3,41 +3,66 @@
 #include <memory>
 
 #include "common/Paths.h"
+#include "common/WorkerPool.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
+#include "energy/RoomYear.h"
 
 namespace kelca {
 
 namespace {
 
+// Days first..last-1 of the year into writer.
+void FormatDays(const EnergyModel& model, const std::vector<WeatherRecord>& weather, const AnnualRoomLoads& loads,
+                int first, int last, HourlyLoadWriter& writer) {
+  auto record = std::make_unique<HourlyLoadRecord>();
+  record->ZoneCount = model.ZoneCount;
+  for (int z = 1; z <= model.ZoneCount; ++z) record->RoomCount[z] = model.Zone[z].RoomCount;
+  int m = 1, d = first + 1;
+  while (d > kDaysInMonth[m - 1]) d -= kDaysInMonth[m++ - 1];
+  for (int day = first; day < last; ++day) {
+    for (int hour = 1; hour <= kHoursPerDay; ++hour) {
+      const int h = day * kHoursPerDay + hour - 1;
+      const WeatherRecord& w = weather[h];
+      record->Month = m;
+      record->Day = d;
+      record->Hour = hour;
+      record->DryBulb = w.DryBulb;
+      record->Weather2 = w.Weather2;
+      record->WetBulb = w.WetBulb;
+      record->HumidityRatio = w.HumidityRatio;
+      for (int z = 1; z <= model.ZoneCount; ++z) {
+        for (int r = 1; r <= model.Zone[z].RoomCount; ++r) record->Room[z][r] = loads.Room[z][r][h];
+      }
+      writer.AddHour(*record);
+    }
+    if (++d > kDaysInMonth[m - 1]) {
+      d = 1;
+      ++m;
+    }
+  }
+}
+
+// The text is made in as many parts of the year as there are hardware threads, at once.
 Status WriteAnnualLoads(const std::string& path, const EnergyModel& model, const std::vector<WeatherRecord>& weather,
                         const AnnualRoomLoads& loads) {
   int rooms = 0;
   for (int z = 1; z <= model.ZoneCount; ++z) rooms += model.Zone[z].RoomCount;
-  HourlyLoadWriter writer(rooms);
-  auto record = std::make_unique<HourlyLoadRecord>();
-  record->ZoneCount = model.ZoneCount;
-  for (int z = 1; z <= model.ZoneCount; ++z) record->RoomCount[z] = model.Zone[z].RoomCount;
-  int h = 0;
-  for (int m = 1; m <= 12; ++m) {
-    for (int d = 1; d <= kDaysInMonth[m - 1]; ++d) {
-      for (int hour = 1; hour <= kHoursPerDay; ++hour, ++h) {
-        const WeatherRecord& w = weather[h];
-        record->Month = m;
-        record->Day = d;
-        record->Hour = hour;
-        record->DryBulb = w.DryBulb;
-        record->Weather2 = w.Weather2;
-        record->WetBulb = w.WetBulb;
-        record->HumidityRatio = w.HumidityRatio;
-        for (int z = 1; z <= model.ZoneCount; ++z) {
-          for (int r = 1; r <= model.Zone[z].RoomCount; ++r) record->Room[z][r] = loads.Room[z][r][h];
-        }
-        writer.AddHour(*record);
-      }
-    }
+  const int parts = HardwareThreads();
+  std::vector<std::unique_ptr<HourlyLoadWriter>> writers(parts);
+  RunInParallel(
+      parts,
+      [&](int p) {
+        const int first = kDaysPerYear * p / parts, last = kDaysPerYear * (p + 1) / parts;
+        writers[p] = std::make_unique<HourlyLoadWriter>(rooms, p == 0 ? kHoursPerYear : (last - first) * kHoursPerDay);
+        FormatDays(model, weather, loads, first, last, *writers[p]);
+      },
+      [] {});
+  for (int p = 1; p < parts; ++p) {
+    writers.front()->Append(*writers[p]);
+    writers[p].reset();
   }
-  return writer.Save(path);
+  return writers.front()->Save(path);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 namespace kelca {
 
-HourlyLoadWriter::HourlyLoadWriter(int roomCount) {
+HourlyLoadWriter::HourlyLoadWriter(int roomCount, int hours) {
   // About 60 bytes an hour line, 8 a zone line and at most 50 a room line.
-  text_.Reserve(static_cast<size_t>(kHoursPerYear) * (60 + 8 * kMaxZones + 50 * static_cast<size_t>(roomCount)));
+  text_.Reserve(static_cast<size_t>(hours) * (60 + 8 * kMaxZones + 50 * static_cast<size_t>(roomCount)));
 }
 
 void HourlyLoadWriter::AddHour(const HourlyLoadRecord& h) {

@@ -9,6 +9,7 @@
 #include "common/Status.h"
 #include "common/TextReader.h"
 #include "common/TextWriter.h"
+#include "energy/Calendar.h"
 #include "energy/EnergyModel.h"
 
 namespace kelca {
@@ -34,9 +35,12 @@ struct HourlyLoadRecord {
 // Gathers the year in memory and replaces the file only once it is complete.
 class HourlyLoadWriter {
  public:
-  // roomCount: the number of room lines per hour, to make room for the text at once.
-  explicit HourlyLoadWriter(int roomCount = 0);
+  // roomCount: the number of room lines per hour, to make room for the text of
+  // so many hours at once.
+  explicit HourlyLoadWriter(int roomCount = 0, int hours = kHoursPerYear);
   void AddHour(const HourlyLoadRecord& hour);
+  // The hours of another writer after those of this one.
+  void Append(const HourlyLoadWriter& later) { text_.Append(later.text_); }
   Status Save(const std::string& path, const WriteFault* fault = nullptr) const { return text_.Save(path, fault); }
 
  private:
