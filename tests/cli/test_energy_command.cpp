@@ -3,6 +3,8 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "common/Paths.h"
 #include "common/TextReader.h"
@@ -79,6 +81,25 @@ TEST(EnergyCommand, RunsEverySystemAndWritesTheWorkingAndResultFiles) {
   EXPECT_EQ(again.output.find("Started to calculate cooling load"), std::string::npos);
   EXPECT_EQ(tmp.Read("office/AnHSpCL.TXT"), loads);
   EXPECT_EQ(tmp.Read("again.EUR"), tmp.Read("office/OFFICE.EUR"));
+}
+
+// The rooms' loads all at once (the default) and one after the other give
+// the same working files, results and output to the last byte.
+TEST(EnergyCommand, TheSampleOfficeGivesTheSameBytesAsWithSequential) {
+  TempFolder tmp;
+  CopyOffice(tmp);
+  const char* files[] = {"office/AnHSpCL.TXT", "office/BCLnEQW.SDF", "office/OFFICE.EUR"};
+  const CliRun sequential = RunEnergy(tmp, "--sequential");
+  ASSERT_EQ(sequential.status, 0) << sequential.output;
+  std::vector<std::string> reference;
+  for (const char* file : files) reference.push_back(tmp.Read(file));
+  for (const char* file : files) std::filesystem::remove(tmp.File(file));
+  const CliRun parallel = RunEnergy(tmp);
+  ASSERT_EQ(parallel.status, 0) << parallel.output;
+  EXPECT_EQ(parallel.output, sequential.output);
+  for (size_t i = 0; i < std::size(files); ++i) {
+    EXPECT_TRUE(tmp.Read(files[i]) == reference[i]) << files[i] << " differs";
+  }
 }
 
 TEST(EnergyCommand, FaultsPrintTheirMessagesAndWriteNoResults) {
