@@ -45,6 +45,11 @@ bool SameBits(const std::vector<float>& a, const std::vector<float>& b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
 }
 
+void LowerTo(std::atomic<int>& value, int to) {
+  for (int now = value; to < now && !value.compare_exchange_weak(now, to);) {
+  }
+}
+
 int MonthOfHour(int hour) {
   int day = hour / kHoursPerDay, month = 0;
   while (month < 11 && day >= kDaysInMonth[month]) day -= kDaysInMonth[month++];
@@ -224,15 +229,26 @@ class SpeculativeRun {
       }
       if (r.FaultHour == kNoHour) CarriedFromCompact(r.EndState.data(), *r.Setup, assumed);
     }
+    firstUnmet_ = static_cast<int>(room_.size());
+    std::vector<char> done(parts.size(), 0);
     RunInParallel(
-        static_cast<int>(parts.size()), [&](int i) { Verify(room_[parts[i]]); }, [&] { Watch(); });
+        static_cast<int>(parts.size()), [&](int i) { done[i] = Verify(parts[i]); }, [&] { Watch(); });
     if (stop_) return false;
-    for (int q : parts) room_[q].Verified = true;
+    for (size_t i = 0; i < parts.size(); ++i) room_[parts[i]].Verified = done[i];
     return true;
   }
 
-  // Pass 2 of one room from its Start.
-  void Verify(RoomRecord& r) {
+  // Pass 2 of one room from its Start. False when it gave up: a room before
+  // it in the round never met its pass-1 state (or failed), so its start is
+  // likely not the true one and the next round runs it again.
+  bool Verify(int index) {
+    RoomRecord& r = room_[index];
+    if (!VerifyRoom(r, index)) return false;
+    if (r.TrueFromHour == kNoHour) LowerTo(firstUnmet_, index);
+    return true;
+  }
+
+  bool VerifyRoom(RoomRecord& r, int index) {
     r.Head.clear();
     r.VerifiedEnd.clear();
     r.VerifyFaultHour = kNoHour;
@@ -241,12 +257,13 @@ class SpeculativeRun {
     CompactFromCarried(CarriedState{}, *r.Setup, state.data());
     if (SameBits(state, r.Start)) {  // the start of pass 1
       r.TrueFromHour = 0;
-      return;
+      return true;
     }
     auto room = std::make_unique<RoomState>(*r.Setup);
     RestoreCompactState(r.Start.data(), *room);
     std::array<RoomHourLoad, kHoursPerDay> hours;
-    for (int day = 0; day < kDaysPerYear && !stop_; ++day) {
+    for (int day = 0; day < kDaysPerYear; ++day) {
+      if (stop_ || firstUnmet_ < index) return false;
       SimStatus status;
       const int done = SimulateRoomDay(*room, weather_, tables_, day, hours.data(), status);
       r.Head.insert(r.Head.end(), hours.begin(), hours.begin() + done);
@@ -254,19 +271,20 @@ class SpeculativeRun {
       if (done < kHoursPerDay) {
         r.VerifyFaultHour = day * kHoursPerDay + done;
         r.VerifyFault = status.SimMessage;
-        return;
+        return true;
       }
-      const int index = CheckpointOf(day);
-      if (index >= 0 && index < r.CheckpointsKept) {
+      const int checkpoint = CheckpointOf(day);
+      if (checkpoint >= 0 && checkpoint < r.CheckpointsKept) {
         CaptureCompactState(*room, state.data());
-        if (std::memcmp(state.data(), CheckpointState(r, index), state.size() * sizeof(float)) == 0) {
+        if (std::memcmp(state.data(), CheckpointState(r, checkpoint), state.size() * sizeof(float)) == 0) {
           r.TrueFromHour = (day + 1) * kHoursPerDay;
-          return;
+          return true;
         }
       }
     }
     CaptureCompactState(*room, state.data());
     r.VerifiedEnd = state;
+    return true;
   }
 
   // Takes the rooms whose pass 2 started from their true start, in run order:
@@ -311,6 +329,7 @@ class SpeculativeRun {
   std::vector<RoomRecord> room_;
   int every_ = 1;                 // days between checkpoints
   std::atomic<bool> stop_{false};
+  std::atomic<int> firstUnmet_{0};  // in the round: the first room that never met its pass-1 state
   std::atomic<long> firstPassDays_{0}, secondPassDays_{0};
   size_t next_ = 0;               // the first room not yet final
   CarriedState truth_;            // what the final rooms leave
