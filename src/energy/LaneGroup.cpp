@@ -29,12 +29,13 @@ void PrepareLaneHour(LaneGroup& g, const WeatherRecord& w, const LoadTables& tab
   hour.DryBulb = w.DryBulb;
   hour.HumidityRatio = w.HumidityRatio;
   auto& t = g.T[g.Current];
-  for (int lane = 0; lane < kLanes; ++lane) {
+  SunOnWindows sun(w, tables);
+  for (int lane = 0; lane < g.LaneCount; ++lane) {  // the lanes beyond keep what they have: no one reads them
     RoomState& room = *g.Room[lane];
     const ScheduleFractions fractions = FractionsForHour(tables, room.RoomType, dayType, i + 1);
     room.DirectGain = room.DiffuseGain = 0;
     SimStatus status;
-    if (!CalSolGain(room, w, tables, status) && faults[lane].Hour < 0) faults[lane] = {hourNo, status.SimMessage};
+    if (!CalSolGain(room, w, sun, status) && faults[lane].Hour < 0) faults[lane] = {hourNo, status.SimMessage};
     const bool operating = IsOperatingHour(tables, room.RoomType, dayType, i);
     HourConditions h;
     PrepareHour(room, w, fractions, operating, h);

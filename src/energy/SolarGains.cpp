@@ -55,24 +55,41 @@ float MaskDirectFraction(const ShadingMask& mask, int azimuthBin, float solarAlt
   return mask.Mask[kMaskAltitudeBins - 1][azimuthBin];
 }
 
+int SunOnWindows::AzimuthBin() {
+  if (azimuthBin_ == -2) azimuthBin_ = MaskAzimuthBin(weather_.SolarAzimuth);
+  return azimuthBin_;
+}
+
+const GlassOptics& SunOnWindows::Optics(int o) {
+  if (!known_[o]) {
+    optics_[o] = DirectGlassOptics(tables_, CosIncidence(weather_.SolarAzimuth, weather_.SolarAltitude, o));
+    known_[o] = true;
+  }
+  return optics_[o];
+}
+
 bool CalSolGain(RoomState& room, const WeatherRecord& w, const LoadTables& tables, SimStatus& status) {
+  SunOnWindows sun(w, tables);
+  return CalSolGain(room, w, sun, status);
+}
+
+bool CalSolGain(RoomState& room, const WeatherRecord& w, SunOnWindows& sun, SimStatus& status) {
   for (int c = 1; c <= room.ComponentCount; ++c) {
     const RoomComponent& rc = room.Component[c];
     if (rc.ComponentType != kWindow) continue;
     float directFraction = 1, diffuseFraction = 1;
     if (rc.Mask) {
-      const int i = MaskAzimuthBin(w.SolarAzimuth);
+      const int i = sun.AzimuthBin();
       if (i < 0) return status.Fail("CalSolGain: Solar azimuth angle out of range!");
       directFraction = MaskDirectFraction(*rc.Mask, i, w.SolarAltitude);
       diffuseFraction = rc.Mask->DiffuseFraction;
     }
-    const float cosTheta = CosIncidence(w.SolarAzimuth, w.SolarAltitude, rc.Orientation);
-    const GlassOptics glass = DirectGlassOptics(tables, cosTheta);
+    const GlassOptics& glass = sun.Optics(rc.Orientation);
     const int v = rc.Orientation == kHorizontal ? 0 : 1;
     room.DirectGain +=
         rc.ShadingCoefficient * rc.Area * w.DirectSolar[rc.Orientation] * glass.Transmittance * directFraction;
     room.DiffuseGain +=
-        rc.ShadingCoefficient * rc.Area * w.DiffuseSolar[v] * tables.DiffuseTransmittance * diffuseFraction;
+        rc.ShadingCoefficient * rc.Area * w.DiffuseSolar[v] * sun.DiffuseTransmittance() * diffuseFraction;
   }
   return true;
 }
