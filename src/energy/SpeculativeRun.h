@@ -9,7 +9,8 @@
 // the rooms before it truly left, until its whole carried state equals pass 1's
 // at the end of a day bit for bit; from there on pass 1's results are its
 // true results. A room that never meets its pass-1 state is simulated whole,
-// and a room after it whose start that changes is run again.
+// and the rooms after it whose start that changes are run again from its true
+// end.
 #include <vector>
 
 #include "common/Progress.h"
