@@ -71,7 +71,7 @@ bool CalQMRT(RoomState& r, const HourConditions& h, SimStatus& status) {
   for (int j = 0; j < count; ++j) {
     const float tj = tk[j];
     const float* __restrict w = r.SeenWeight[j].data();
-    for (int i = 0; i < kMaxSurfaces; ++i) seenSum[i] += w[i] * tj;
+    for (int i = 0; i < lanes; ++i) seenSum[i] += w[i] * tj;
   }
   for (int i = 0; i < lanes; ++i) {
     const float mrt = seenSum[i] / r.SeenArea[i];
