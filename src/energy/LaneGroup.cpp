@@ -1,5 +1,6 @@
 #include "energy/LaneGroup.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "energy/RoomHeatBalance.h"
@@ -53,13 +54,26 @@ void PrepareLaneHour(LaneGroup& g, const WeatherRecord& w, const LoadTables& tab
   }
 }
 
-// CalQMRT on the current node temperatures t.
+// The value of every lane at its own slot (a surface's node temperature).
+template <bool SameLayout>
+KELCA_LANE_INLINE void Gather(const LaneFloats* t, const LaneSlots& slot, LaneFloats& value) {
+  if constexpr (SameLayout) {
+    value = t[slot[0]];
+  } else {
+    for (int lane = 0; lane < kLanes; ++lane) value[lane] = t[slot[lane]][lane];
+  }
+}
+
+// CalQMRT on the current node temperatures t. A lane's surfaces beyond its
+// own read slot 0 (always 0) and have no area and no weight: its sums only
+// gain zeros from them, which leave a sum begun at +0 as it is.
+template <bool SameLayout>
 KELCA_LANE_INLINE void LaneRadiantExchange(LaneGroup& g, const LaneHour& h, LaneFloats* __restrict t) {
   const int n = g.SurfaceCount;
-  if (n == 0) return;
   LaneFloats tk[kMaxSurfaces], seen[kMaxSurfaces], q[kMaxSurfaces];
   for (int i = 0; i < n; ++i) {
-    tk[i] = t[g.SurfaceSlot[i]] + kKelvinOffset;
+    Gather<SameLayout>(t, g.SurfaceSlot[i], tk[i]);
+    tk[i] += kKelvinOffset;
     seen[i] = LaneFloats{};
   }
   for (int j = 0; j < n; ++j) {
@@ -77,21 +91,38 @@ KELCA_LANE_INLINE void LaneRadiantExchange(LaneGroup& g, const LaneHour& h, Lane
   balance /= g.TotalArea;
   for (int i = 0; i < n; ++i) q[i] -= balance;
 
+  // Inside boundary temperatures; a component's surface is surface c - 1 in every room.
   const LaneFloats gain = h.SpreadRadiantGain;
   for (int c = 1; c <= g.ComponentCount; ++c) {
-    const LaneFloats inner = g.RoomAirTemp + (gain - q[g.SurfaceOf[c]]) / kInsideSurfaceCoefficient;
-    if (!g.FloorCeiling[c]) {
-      t[g.InsideSlot[c]] = inner;
-      continue;
+    const LaneFloats inner = g.RoomAirTemp + (gain - q[c - 1]) / kInsideSurfaceCoefficient;
+    if constexpr (SameLayout) {
+      if (!g.FloorCeiling[c][0]) {
+        t[g.InsideSlot[c][0]] = inner;
+        continue;
+      }
+      t[g.OutsideSlot[c][0]] = inner + h.FloorSunRise;
+      const int ceiling = g.CeilingSurfaceOf[c][0];
+      t[g.InsideSlot[c][0]] =
+          ceiling >= 0 ? g.RoomAirTemp + (gain - q[ceiling]) / kInsideSurfaceCoefficient : g.RoomTemp;
+    } else {
+      for (int lane = 0; lane < kLanes; ++lane) {
+        const int inside = g.InsideSlot[c][lane];
+        if (inside < 0) continue;  // the room has fewer components
+        if (!g.FloorCeiling[c][lane]) {
+          t[inside][lane] = inner[lane];
+          continue;
+        }
+        t[g.OutsideSlot[c][lane]][lane] = inner[lane] + h.FloorSunRise[lane];
+        const int ceiling = g.CeilingSurfaceOf[c][lane];
+        t[inside][lane] = ceiling >= 0
+                              ? g.RoomAirTemp[lane] + (gain[lane] - q[ceiling][lane]) / kInsideSurfaceCoefficient
+                              : g.RoomTemp[lane];
+      }
     }
-    t[g.OutsideSlot[c]] = inner + h.FloorSunRise;
-    const int ceiling = g.CeilingSurfaceOf[c];
-    t[g.InsideSlot[c]] =
-        ceiling >= 0 ? g.RoomAirTemp + (gain - q[ceiling]) / kInsideSurfaceCoefficient : g.RoomTemp;
   }
 }
 
-// StepConduction.
+// StepConduction. A lane's slots beyond its own stay 0, as they do when the room runs on its own.
 KELCA_LANE_INLINE void LaneConduction(const LaneGroup& g, const LaneFloats* __restrict cur,
                                       LaneFloats* __restrict next) {
   const LaneFloats* __restrict a = g.A.data();
@@ -102,18 +133,21 @@ KELCA_LANE_INLINE void LaneConduction(const LaneGroup& g, const LaneFloats* __re
 
 // CalRoomLoad on the next node temperatures: both of its outcomes in every
 // lane, each lane then taking its own.
+template <bool SameLayout>
 KELCA_LANE_INLINE void LaneRoomLoad(LaneGroup& g, const LaneHour& h, const LaneFloats* __restrict next,
                                     LaneFloats& sensible, LaneFloats& latent) {
   const int n = g.SurfaceCount;
+  LaneFloats face[kMaxSurfaces];
+  for (int i = 0; i < n; ++i) Gather<SameLayout>(next, g.SurfaceSlot[i], face[i]);
   LaneFloats sumHATs{};
-  for (int i = 0; i < n; ++i) sumHATs += g.SurfaceHA[i] * next[g.SurfaceSlot[i]];
+  for (int i = 0; i < n; ++i) sumHATs += g.SurfaceHA[i] * face[i];
   const LaneFloats floating =
       (g.FloatingH * h.DryBulb + sumHATs + h.OccupantGain + h.LightingGain + h.EquipmentGain) / (g.SumHA + g.FloatingH);
   const LaneMask conditioned = ~(floating < g.RoomTemp) & h.Operating;
 
   const LaneFloats hc = g.ConditionedH;
   LaneFloats sumHAdT{};
-  for (int i = 0; i < n; ++i) sumHAdT += g.SurfaceHA[i] * (next[g.SurfaceSlot[i]] - g.RoomTemp);
+  for (int i = 0; i < n; ++i) sumHAdT += g.SurfaceHA[i] * (face[i] - g.RoomTemp);
   LaneFloats load = (h.DryBulb - g.RoomTemp) * hc + sumHAdT + h.OccupantGain + h.LightingGain + h.EquipmentGain;
   LaneFloats moisture = (h.HumidityRatio - g.RoomHumidityRatio) * g.ConditionedFlow + h.OccupantLatent;
   const LaneMask clipped = load > g.SensibleLimit;
@@ -128,18 +162,17 @@ KELCA_LANE_INLINE void LaneRoomLoad(LaneGroup& g, const LaneHour& h, const LaneF
   latent = conditioned ? moisture : zero;
 }
 
-// The 60 sub-steps of one hour; the hourly sums of the loads.
-__attribute__((target_clones("avx2", "default"))) void SimulateLaneHour(LaneGroup& g, const LaneHour& h,
-                                                                        LaneFloats& sensibleSum,
-                                                                        LaneFloats& latentSum) {
+template <bool SameLayout>
+KELCA_LANE_INLINE void LaneSubSteps(LaneGroup& g, const LaneHour& h, LaneFloats& sensibleSum,
+                                    LaneFloats& latentSum) {
   LaneFloats sensibleTotal{}, latentTotal{};
   for (int step = 0; step < kSubStepsPerHour; ++step) {
     LaneFloats* cur = g.T[g.Current].data();
     LaneFloats* next = g.T[g.Current ^ 1].data();
-    LaneRadiantExchange(g, h, cur);
+    LaneRadiantExchange<SameLayout>(g, h, cur);
     LaneConduction(g, cur, next);
     LaneFloats sensible, latent;
-    LaneRoomLoad(g, h, next, sensible, latent);
+    LaneRoomLoad<SameLayout>(g, h, next, sensible, latent);
     sensibleTotal += sensible / static_cast<float>(kSubStepsPerHour);
     latentTotal += latent / static_cast<float>(kSubStepsPerHour);
     g.Current ^= 1;
@@ -148,9 +181,22 @@ __attribute__((target_clones("avx2", "default"))) void SimulateLaneHour(LaneGrou
   latentSum = latentTotal;
 }
 
+// The 60 sub-steps of one hour; the hourly sums of the loads.
+__attribute__((target_clones("avx2", "default"))) void SimulateLaneHour(LaneGroup& g, const LaneHour& h,
+                                                                        LaneFloats& sensibleSum,
+                                                                        LaneFloats& latentSum) {
+  if (g.SameLayout) {
+    LaneSubSteps<true>(g, h, sensibleSum, latentSum);
+  } else {
+    LaneSubSteps<false>(g, h, sensibleSum, latentSum);
+  }
+}
+
 }  // namespace
 
-bool CanRunInLanes(const RoomState& room) { return !room.ZeroSeenArea && !room.NoHeatBalance; }
+bool CanRunInLanes(const RoomState& room) {
+  return room.SurfaceCount > 0 && !room.ZeroSeenArea && !room.NoHeatBalance;
+}
 
 bool SameLayout(const RoomState& a, const RoomState& b) {
   if (a.ComponentCount != b.ComponentCount || a.SlotEnd != b.SlotEnd || a.SurfaceCount != b.SurfaceCount) return false;
@@ -158,7 +204,7 @@ bool SameLayout(const RoomState& a, const RoomState& b) {
     const RoomComponent &x = a.Component[c], &y = b.Component[c];
     if (x.Base != y.Base || x.NodeCount != y.NodeCount ||
         (x.ComponentType == kFloorCeiling) != (y.ComponentType == kFloorCeiling) ||
-        a.SurfaceOf[c] != b.SurfaceOf[c] || a.CeilingSurfaceOf[c] != b.CeilingSurfaceOf[c]) {
+        a.CeilingSurfaceOf[c] != b.CeilingSurfaceOf[c]) {
       return false;
     }
   }
@@ -168,53 +214,62 @@ bool SameLayout(const RoomState& a, const RoomState& b) {
   return true;
 }
 
-void BuildLaneGroup(const std::vector<RoomState*>& rooms, const CarriedState& start, LaneGroup& g) {
-  const RoomState& first = *rooms.front();
-  g.LaneCount = static_cast<int>(rooms.size());
-  g.SlotEnd = first.SlotEnd;
-  g.SurfaceCount = first.SurfaceCount;
-  g.ComponentCount = first.ComponentCount;
-  g.SurfaceSlot = first.SurfaceSlot;
-  for (int c = 1; c <= first.ComponentCount; ++c) {
-    const RoomComponent& rc = first.Component[c];
-    g.InsideSlot[c] = rc.InsideSlot();
-    g.OutsideSlot[c] = rc.OutsideSlot();
-    g.SurfaceOf[c] = first.SurfaceOf[c];
-    g.CeilingSurfaceOf[c] = first.CeilingSurfaceOf[c];
-    g.FloorCeiling[c] = rc.ComponentType == kFloorCeiling;
+namespace {
+
+// The lane's room: its slots, surfaces and coefficients, from the carried state.
+void FillLane(LaneGroup& g, int lane, const RoomState& r, const CarriedState& start) {
+  for (int k = 0; k < kMaxRoomSlots; ++k) {
+    // Beyond the room's own slots: carried over unchanged, so they stay 0.
+    g.A[k][lane] = r.A[k];
+    g.B[k][lane] = k < r.SlotEnd ? r.B[k] : -1.0f;
+    g.E[k][lane] = r.E[k];
+    g.T[0][k][lane] = g.T[1][k][lane] = 0;
   }
-  g.Current = 0;
+  for (int c = 1; c <= kMaxComponentsPerRoom; ++c) {
+    const RoomComponent& rc = r.Component[c];
+    const bool has = c <= r.ComponentCount;
+    g.InsideSlot[c][lane] = has ? rc.InsideSlot() : -1;
+    g.OutsideSlot[c][lane] = has ? rc.OutsideSlot() : -1;
+    g.CeilingSurfaceOf[c][lane] = has ? r.CeilingSurfaceOf[c] : -1;
+    g.FloorCeiling[c][lane] = has && rc.ComponentType == kFloorCeiling;
+    for (int k = 1; has && k <= rc.NodeCount; ++k) g.T[0][rc.NodeSlot(k)][lane] = start.T[c][k];
+  }
+  for (int i = 0; i < kMaxSurfaces; ++i) {
+    g.SurfaceSlot[i][lane] = r.SurfaceSlot[i];  // 0 beyond the room's surfaces
+    g.SurfaceArea[i][lane] = r.SurfaceArea[i];
+    g.SurfaceHA[i][lane] = r.SurfaceHA[i];
+    g.SeenArea[i][lane] = r.SeenArea[i];
+    g.RadiantFactor[i][lane] = r.RadiantFactor[i];
+    for (int j = 0; j < kMaxSurfaces; ++j) g.SeenWeight[j][i][lane] = r.SeenWeight[j][i];
+  }
+  g.TotalArea[lane] = r.TotalArea;
+  g.SumHA[lane] = r.SumHA;
+  g.FloatingH[lane] = r.FloatingH;
+  g.ConditionedH[lane] = r.ConditionedH;
+  g.ConditionedFlow[lane] = r.ConditionedFlow;
+  g.RoomTemp[lane] = r.RoomTemp;
+  g.RoomHumidityRatio[lane] = r.RoomHumidityRatio;
+  g.SensibleLimit[lane] = 1000 * r.DesignSensibleLoad;
+  g.LatentAtLimit[lane] = 1000 * (r.DesignTotalLoad - r.DesignSensibleLoad);
+  g.RoomAirTemp[lane] = start.RoomAirTemp;
+}
+
+}  // namespace
+
+void BuildLaneGroup(const std::vector<RoomState*>& rooms, const CarriedState& start, LaneGroup& g) {
+  g.LaneCount = static_cast<int>(rooms.size());
+  g.SameLayout = true;
+  g.SlotEnd = g.SurfaceCount = g.ComponentCount = 0;
   for (int lane = 0; lane < kLanes; ++lane) {
     RoomState& r = *rooms[lane < g.LaneCount ? lane : 0];
     g.Room[lane] = &r;
-    for (int k = 0; k < kMaxRoomSlots; ++k) {
-      g.A[k][lane] = r.A[k];
-      g.B[k][lane] = r.B[k];
-      g.E[k][lane] = r.E[k];
-      g.T[0][k][lane] = 0;
-      g.T[1][k][lane] = 0;
-    }
-    for (int c = 1; c <= r.ComponentCount; ++c) {
-      for (int k = 1; k <= r.Component[c].NodeCount; ++k) g.T[0][r.Component[c].NodeSlot(k)][lane] = start.T[c][k];
-    }
-    for (int i = 0; i < kMaxSurfaces; ++i) {
-      g.SurfaceArea[i][lane] = r.SurfaceArea[i];
-      g.SurfaceHA[i][lane] = r.SurfaceHA[i];
-      g.SeenArea[i][lane] = r.SeenArea[i];
-      g.RadiantFactor[i][lane] = r.RadiantFactor[i];
-      for (int j = 0; j < kMaxSurfaces; ++j) g.SeenWeight[j][i][lane] = r.SeenWeight[j][i];
-    }
-    g.TotalArea[lane] = r.TotalArea;
-    g.SumHA[lane] = r.SumHA;
-    g.FloatingH[lane] = r.FloatingH;
-    g.ConditionedH[lane] = r.ConditionedH;
-    g.ConditionedFlow[lane] = r.ConditionedFlow;
-    g.RoomTemp[lane] = r.RoomTemp;
-    g.RoomHumidityRatio[lane] = r.RoomHumidityRatio;
-    g.SensibleLimit[lane] = 1000 * r.DesignSensibleLoad;
-    g.LatentAtLimit[lane] = 1000 * (r.DesignTotalLoad - r.DesignSensibleLoad);
-    g.RoomAirTemp[lane] = start.RoomAirTemp;
+    g.SameLayout = g.SameLayout && SameLayout(r, *rooms.front());
+    g.SlotEnd = std::max(g.SlotEnd, r.SlotEnd);
+    g.SurfaceCount = std::max(g.SurfaceCount, r.SurfaceCount);
+    g.ComponentCount = std::max(g.ComponentCount, r.ComponentCount);
+    FillLane(g, lane, r, start);
   }
+  g.Current = 0;
 }
 
 void SimulateLaneDay(LaneGroup& g, const std::vector<WeatherRecord>& weather, const LoadTables& tables, int day,

@@ -1,11 +1,13 @@
 #pragma once
-// Up to eight rooms of one node layout simulated side by side, one room in
-// each lane of a vector register: every slot and every inner surface holds one
-// value per lane. Each lane does exactly the arithmetic of the room run on its
-// own (RoomYear), in the same order and without contraction into fused
-// multiply-adds, so its results are the same to the last bit. The rooms'
-// coefficients, areas and gains differ freely; the places of their nodes and
-// inner surfaces must agree.
+// Up to eight rooms simulated side by side, one room in each lane of a vector
+// register: every slot and every inner surface holds one value per lane, each
+// lane's nodes in the slots they have when the room runs on its own. Each lane
+// does exactly the arithmetic of the room run on its own (RoomYear), in the
+// same order and without contraction into fused multiply-adds, so its results
+// are the same to the last bit. Rooms of one layout (the same nodes in the same
+// slots, the same inner surfaces) share their loads and stores; rooms of
+// different layouts are gathered and scattered lane by lane, a room's lanes
+// beyond its own slots and surfaces adding nothing but zeros to its sums.
 #include <array>
 #include <string>
 #include <vector>
@@ -23,19 +25,24 @@ constexpr int kLanes = 8;
 using LaneFloats = float __attribute__((vector_size(kLanes * sizeof(float))));
 using LaneMask = int __attribute__((vector_size(kLanes * sizeof(int))));
 
-// Whether a room can run in a lane: its radiant exchange and air balance can run.
+// Whether a room can run in a lane: it has inner surfaces, and its radiant
+// exchange and air balance can run.
 bool CanRunInLanes(const RoomState& room);
 // Whether two rooms have their nodes in the same slots and the same inner surfaces.
 bool SameLayout(const RoomState& a, const RoomState& b);
 
+using LaneSlots = std::array<int, kLanes>;  // a slot or surface per lane; -1: none
+
 struct LaneGroup {
   int LaneCount = 0;                      // rooms; the lanes beyond them repeat the first room
   std::array<RoomState*, kLanes> Room{};  // per lane: the room's set-up state, for its hourly gains
-  // The layout the rooms share.
+  bool SameLayout = true;                 // all rooms of the first one's layout
+  // The largest of the rooms; surface i of component c is surface c - 1 in every room.
   int SlotEnd = 1, SurfaceCount = 0, ComponentCount = 0;
-  std::array<int, kMaxSurfaces> SurfaceSlot{};
-  std::array<int, kMaxComponentsPerRoom + 1> InsideSlot{}, OutsideSlot{}, SurfaceOf{}, CeilingSurfaceOf{};
-  std::array<bool, kMaxComponentsPerRoom + 1> FloorCeiling{};
+  // Per surface and component, per lane.
+  std::array<LaneSlots, kMaxSurfaces> SurfaceSlot{};
+  std::array<LaneSlots, kMaxComponentsPerRoom + 1> InsideSlot{}, OutsideSlot{}, CeilingSurfaceOf{};
+  std::array<std::array<bool, kLanes>, kMaxComponentsPerRoom + 1> FloorCeiling{};
   // Per lane.
   std::array<LaneFloats, kMaxRoomSlots> A{}, B{}, E{};
   std::array<std::array<LaneFloats, kMaxRoomSlots>, 2> T{};
@@ -47,8 +54,8 @@ struct LaneGroup {
   LaneFloats RoomAirTemp{};
 };
 
-// Puts the rooms (1..kLanes, of one layout, each set up with its masks) into
-// the lanes, each starting from the given carried state.
+// Puts the rooms (1..kLanes, each set up with its masks and able to run in
+// lanes) into the lanes, each starting from the given carried state.
 void BuildLaneGroup(const std::vector<RoomState*>& rooms, const CarriedState& start, LaneGroup& group);
 
 // A lane's first fault: the hour of the year and the message; Hour -1: none.

@@ -123,32 +123,44 @@ class SpeculativeRun {
     return !stop_;
   }
 
-  // Rooms of one layout in groups of up to kLanes; rooms on their own last.
+  // Rooms of one layout in full groups of kLanes; the others, the smaller
+  // first, in groups of up to kLanes; rooms that cannot run in lanes, and a
+  // room left over, on their own, last.
   std::vector<std::vector<int>> GroupRooms() {
-    std::vector<std::vector<int>> groups, alone;
+    std::vector<std::vector<int>> full, open, alone;
     for (int r = 0; r < static_cast<int>(room_.size()); ++r) {
       const RoomState& s = *room_[r].Setup;
       if (!CanRunInLanes(s)) {
         alone.push_back({r});
         continue;
       }
-      auto group = std::find_if(groups.begin(), groups.end(), [&](const std::vector<int>& g) {
-        return g.size() < kLanes && SameLayout(*room_[g.front()].Setup, s);
-      });
-      if (group == groups.end()) {
-        groups.push_back({r});
-      } else {
-        group->push_back(r);
+      auto group = std::find_if(open.begin(), open.end(),
+                                [&](const std::vector<int>& g) { return SameLayout(*room_[g.front()].Setup, s); });
+      if (group == open.end()) group = open.insert(open.end(), std::vector<int>{});
+      group->push_back(r);
+      if (group->size() == kLanes) {
+        full.push_back(std::move(*group));
+        open.erase(group);
       }
     }
-    for (auto& g : groups) {
-      if (g.size() == 1) alone.push_back(g);
+    std::vector<int> rest;
+    for (const auto& g : open) rest.insert(rest.end(), g.begin(), g.end());
+    std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) {
+      const RoomState &x = *room_[a].Setup, &y = *room_[b].Setup;
+      return std::pair(x.SlotEnd, x.SurfaceCount) < std::pair(y.SlotEnd, y.SurfaceCount);
+    });
+    report_.MixedLaneGroups = 0;
+    for (size_t i = 0; i < rest.size(); i += kLanes) {
+      std::vector<int> g(rest.begin() + i, rest.begin() + std::min(rest.size(), i + kLanes));
+      const bool mixed = std::any_of(g.begin(), g.end(),
+                                     [&](int r) { return !SameLayout(*room_[r].Setup, *room_[g.front()].Setup); });
+      report_.MixedLaneGroups += mixed;
+      (g.size() > 1 ? full : alone).push_back(std::move(g));
     }
-    std::erase_if(groups, [](const std::vector<int>& g) { return g.size() == 1; });
-    report_.LaneGroups = static_cast<int>(groups.size());
+    report_.LaneGroups = static_cast<int>(full.size());
     report_.SingleRooms = static_cast<int>(alone.size());
-    groups.insert(groups.end(), alone.begin(), alone.end());
-    return groups;
+    full.insert(full.end(), alone.begin(), alone.end());
+    return full;
   }
 
   // Keeps one day of pass 1: its hours up to a fault, or its hours and the state at its end.

@@ -33,6 +33,7 @@ struct RunRoom {
 struct SpeculationReport {
   int Rooms = 0;
   int LaneGroups = 0;       // groups of rooms side by side in pass 1
+  int MixedLaneGroups = 0;  // of them, groups of rooms of more than one layout
   int SingleRooms = 0;      // rooms of pass 1 on their own
   int CheckpointDays = 0;   // pass 1 keeps its state at the end of every this many days
   int Rounds = 0;           // of pass 2
