@@ -21,8 +21,6 @@ struct LaneHour {
   float DryBulb = 0, HumidityRatio = 0;
 };
 
-void SetLane(LaneFloats& v, int lane, float x) { v[lane] = x; }
-
 // The hour's gains of every lane and the outside boundary temperatures of its
 // roofs, walls, windows and partitions (CalSolGain, PrepareHour, CalSolAirTemp).
 void PrepareLaneHour(LaneGroup& g, const WeatherRecord& w, const LoadTables& tables, int dayType, int i, int hourNo,
@@ -40,12 +38,12 @@ void PrepareLaneHour(LaneGroup& g, const WeatherRecord& w, const LoadTables& tab
     const bool operating = IsOperatingHour(tables, room.RoomType, dayType, i);
     HourConditions h;
     PrepareHour(room, w, fractions, operating, h);
-    SetLane(hour.OccupantGain, lane, h.OccupantGain);
-    SetLane(hour.LightingGain, lane, h.LightingGain);
-    SetLane(hour.EquipmentGain, lane, h.EquipmentGain);
-    SetLane(hour.OccupantLatent, lane, h.OccupantLatent);
-    SetLane(hour.SpreadRadiantGain, lane, h.SpreadRadiantGain);
-    SetLane(hour.FloorSunRise, lane, h.FloorSunRise);
+    hour.OccupantGain[lane] = h.OccupantGain;
+    hour.LightingGain[lane] = h.LightingGain;
+    hour.EquipmentGain[lane] = h.EquipmentGain;
+    hour.OccupantLatent[lane] = h.OccupantLatent;
+    hour.SpreadRadiantGain[lane] = h.SpreadRadiantGain;
+    hour.FloorSunRise[lane] = h.FloorSunRise;
     hour.Operating[lane] = operating ? -1 : 0;
     for (int c = 1; c <= room.ComponentCount; ++c) {
       float outside = 0;
@@ -299,6 +297,15 @@ void CaptureLaneState(const LaneGroup& g, int lane, float* state) {
     for (int k = 1; k <= r.Component[c].NodeCount; ++k) *state++ = t[r.Component[c].NodeSlot(k)][lane];
   }
   *state = g.RoomAirTemp[lane];
+}
+
+void RestoreLaneState(const float* state, int lane, LaneGroup& g) {
+  const RoomState& r = *g.Room[lane];
+  auto& t = g.T[g.Current];
+  for (int c = 1; c <= r.ComponentCount; ++c) {
+    for (int k = 1; k <= r.Component[c].NodeCount; ++k) t[r.Component[c].NodeSlot(k)][lane] = *state++;
+  }
+  g.RoomAirTemp[lane] = *state;
 }
 
 }  // namespace kelca

@@ -71,7 +71,8 @@ using LaneDayResults = std::array<std::array<RoomHourLoad, kHoursPerDay>, kLanes
 void SimulateLaneDay(LaneGroup& group, const std::vector<WeatherRecord>& weather, const LoadTables& tables, int day,
                      LaneDayResults& results, std::array<LaneFault, kLanes>& faults);
 
-// A lane's state in the compact form of CaptureCompactState.
+// A lane's state in the compact form of CaptureCompactState, and back.
 void CaptureLaneState(const LaneGroup& group, int lane, float* state);
+void RestoreLaneState(const float* state, int lane, LaneGroup& group);
 
 }  // namespace kelca

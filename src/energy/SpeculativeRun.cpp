@@ -109,7 +109,13 @@ class SpeculativeRun {
   // --- Pass 1 ---
 
   bool FirstPass() {
-    std::vector<std::vector<int>> parts = GroupRooms();
+    std::vector<int> all(room_.size());
+    for (size_t r = 0; r < room_.size(); ++r) all[r] = static_cast<int>(r);
+    int mixed = 0;
+    std::vector<std::vector<int>> parts = GroupRooms(all, mixed);
+    report_.LaneGroups = static_cast<int>(std::count_if(parts.begin(), parts.end(), [](auto& g) { return g.size() > 1; }));
+    report_.MixedLaneGroups = mixed;
+    report_.SingleRooms = static_cast<int>(parts.size()) - report_.LaneGroups;
     RunInParallel(
         static_cast<int>(parts.size()),
         [&](int i) {
@@ -126,9 +132,9 @@ class SpeculativeRun {
   // Rooms of one layout in full groups of kLanes; the others, the smaller
   // first, in groups of up to kLanes; rooms that cannot run in lanes, and a
   // room left over, on their own, last.
-  std::vector<std::vector<int>> GroupRooms() {
+  std::vector<std::vector<int>> GroupRooms(const std::vector<int>& rooms, int& mixedGroups) const {
     std::vector<std::vector<int>> full, open, alone;
-    for (int r = 0; r < static_cast<int>(room_.size()); ++r) {
+    for (int r : rooms) {
       const RoomState& s = *room_[r].Setup;
       if (!CanRunInLanes(s)) {
         alone.push_back({r});
@@ -149,16 +155,13 @@ class SpeculativeRun {
       const RoomState &x = *room_[a].Setup, &y = *room_[b].Setup;
       return std::pair(x.SlotEnd, x.SurfaceCount) < std::pair(y.SlotEnd, y.SurfaceCount);
     });
-    report_.MixedLaneGroups = 0;
+    mixedGroups = 0;
     for (size_t i = 0; i < rest.size(); i += kLanes) {
       std::vector<int> g(rest.begin() + i, rest.begin() + std::min(rest.size(), i + kLanes));
-      const bool mixed = std::any_of(g.begin(), g.end(),
-                                     [&](int r) { return !SameLayout(*room_[r].Setup, *room_[g.front()].Setup); });
-      report_.MixedLaneGroups += mixed;
+      mixedGroups += std::any_of(g.begin(), g.end(),
+                                 [&](int r) { return !SameLayout(*room_[r].Setup, *room_[g.front()].Setup); });
       (g.size() > 1 ? full : alone).push_back(std::move(g));
     }
-    report_.LaneGroups = static_cast<int>(full.size());
-    report_.SingleRooms = static_cast<int>(alone.size());
     full.insert(full.end(), alone.begin(), alone.end());
     return full;
   }
@@ -224,11 +227,12 @@ class SpeculativeRun {
   // --- Pass 2 ---
 
   // Runs again, from the state the rooms before them leave when each of them
-  // meets its pass-1 state, the rooms not yet run from that start.
+  // meets its pass-1 state, the rooms not yet run from that start: side by
+  // side in lanes as in pass 1, each lane until its room meets its pass-1 state.
   bool SecondPassRound() {
     ++report_.Rounds;
     CarriedState assumed = truth_;
-    std::vector<int> parts;
+    std::vector<int> rooms;
     std::vector<float> start;
     for (size_t q = next_; q < room_.size(); ++q) {
       RoomRecord& r = room_[q];
@@ -236,67 +240,134 @@ class SpeculativeRun {
       CompactFromCarried(assumed, *r.Setup, start.data());
       if (!r.Verified || !SameBits(r.Start, start)) {
         r.Start = start;
-        r.Verified = false;
-        parts.push_back(static_cast<int>(q));
+        r.Verified = StartsAsInPassOne(r);
+        if (!r.Verified) rooms.push_back(static_cast<int>(q));
       }
       if (r.FaultHour == kNoHour) CarriedFromCompact(r.EndState.data(), *r.Setup, assumed);
     }
     firstUnmet_ = static_cast<int>(room_.size());
-    std::vector<char> done(parts.size(), 0);
+    int mixed = 0;
+    const std::vector<std::vector<int>> parts = GroupRooms(rooms, mixed);
     RunInParallel(
-        static_cast<int>(parts.size()), [&](int i) { done[i] = Verify(parts[i]); }, [&] { Watch(); });
-    if (stop_) return false;
-    for (size_t i = 0; i < parts.size(); ++i) room_[parts[i]].Verified = done[i];
+        static_cast<int>(parts.size()),
+        [&](int i) {
+          if (parts[i].size() > 1) {
+            VerifyLanes(parts[i]);
+          } else {
+            VerifyAlone(parts[i].front());
+          }
+        },
+        [&] { Watch(); });
+    return !stop_;
+  }
+
+  // A room whose start is pass 1's: pass 1's results are its results.
+  bool StartsAsInPassOne(RoomRecord& r) {
+    std::vector<float> initial(r.StateSize);
+    CompactFromCarried(CarriedState{}, *r.Setup, initial.data());
+    if (!SameBits(initial, r.Start)) return false;
+    ClearVerification(r);
+    r.TrueFromHour = 0;
     return true;
   }
 
-  // Pass 2 of one room from its Start. False when it gave up: a room before
-  // it in the round never met its pass-1 state (or failed), so its start is
-  // likely not the true one and the next round runs it again.
-  bool Verify(int index) {
-    RoomRecord& r = room_[index];
-    if (!VerifyRoom(r, index)) return false;
-    if (r.TrueFromHour == kNoHour) LowerTo(firstUnmet_, index);
-    return true;
-  }
-
-  bool VerifyRoom(RoomRecord& r, int index) {
+  static void ClearVerification(RoomRecord& r) {
     r.Head.clear();
     r.VerifiedEnd.clear();
     r.VerifyFaultHour = kNoHour;
     r.TrueFromHour = kNoHour;
-    std::vector<float> state(r.StateSize);
-    CompactFromCarried(CarriedState{}, *r.Setup, state.data());
-    if (SameBits(state, r.Start)) {  // the start of pass 1
-      r.TrueFromHour = 0;
+  }
+
+  // Pass 2 of a room gives up, to run again in the next round, as soon as a
+  // room before it in the round never met its pass-1 state (or failed): its
+  // start is then most likely not the true one.
+  bool GivesUp(int index) const { return stop_ || firstUnmet_ < index; }
+
+  // Keeps a day of pass 2 (hours up to a fault included); true when the room's
+  // pass 2 is over: a fault, or its state equals pass 1's at the end of the day.
+  template <class Capture>
+  bool KeepSecondPassDay(RoomRecord& r, int index, int day, const RoomHourLoad* hours, int faultHour,
+                         const std::string& fault, Capture capture) {
+    const int first = day * kHoursPerDay;
+    const int done = faultHour >= 0 ? faultHour - first : kHoursPerDay;
+    r.Head.insert(r.Head.end(), hours, hours + done);
+    ++secondPassDays_;
+    if (faultHour >= 0) {
+      r.VerifyFaultHour = faultHour;
+      r.VerifyFault = fault;
+      LowerTo(firstUnmet_, index);
       return true;
     }
+    const int checkpoint = CheckpointOf(day);
+    if (checkpoint < 0 || checkpoint >= r.CheckpointsKept) return false;
+    std::vector<float> state(r.StateSize);
+    capture(state.data());
+    if (std::memcmp(state.data(), CheckpointState(r, checkpoint), state.size() * sizeof(float)) != 0) return false;
+    r.TrueFromHour = (day + 1) * kHoursPerDay;
+    return true;
+  }
+
+  // After a whole year without meeting pass 1's state.
+  template <class Capture>
+  void KeepWholeYear(RoomRecord& r, int index, Capture capture) {
+    r.VerifiedEnd.resize(r.StateSize);
+    capture(r.VerifiedEnd.data());
+    LowerTo(firstUnmet_, index);
+  }
+
+  void VerifyAlone(int index) {
+    RoomRecord& r = room_[index];
+    ClearVerification(r);
     auto room = std::make_unique<RoomState>(*r.Setup);
     RestoreCompactState(r.Start.data(), *room);
+    const auto capture = [&](float* state) { CaptureCompactState(*room, state); };
     std::array<RoomHourLoad, kHoursPerDay> hours;
     for (int day = 0; day < kDaysPerYear; ++day) {
-      if (stop_ || firstUnmet_ < index) return false;
+      if (GivesUp(index)) return;
       SimStatus status;
       const int done = SimulateRoomDay(*room, weather_, tables_, day, hours.data(), status);
-      r.Head.insert(r.Head.end(), hours.begin(), hours.begin() + done);
-      ++secondPassDays_;
-      if (done < kHoursPerDay) {
-        r.VerifyFaultHour = day * kHoursPerDay + done;
-        r.VerifyFault = status.SimMessage;
-        return true;
-      }
-      const int checkpoint = CheckpointOf(day);
-      if (checkpoint >= 0 && checkpoint < r.CheckpointsKept) {
-        CaptureCompactState(*room, state.data());
-        if (std::memcmp(state.data(), CheckpointState(r, checkpoint), state.size() * sizeof(float)) == 0) {
-          r.TrueFromHour = (day + 1) * kHoursPerDay;
-          return true;
-        }
+      const int faultHour = done < kHoursPerDay ? day * kHoursPerDay + done : -1;
+      if (KeepSecondPassDay(r, index, day, hours.data(), faultHour, status.SimMessage, capture)) {
+        r.Verified = true;
+        return;
       }
     }
-    CaptureCompactState(*room, state.data());
-    r.VerifiedEnd = state;
-    return true;
+    KeepWholeYear(r, index, capture);
+    r.Verified = true;
+  }
+
+  void VerifyLanes(const std::vector<int>& members) {
+    std::vector<RoomState*> rooms;
+    for (int q : members) rooms.push_back(room_[q].Setup);
+    auto group = std::make_unique<LaneGroup>();
+    BuildLaneGroup(rooms, CarriedState{}, *group);
+    std::vector<int> running;  // lanes whose pass 2 goes on
+    for (int lane = 0; lane < group->LaneCount; ++lane) {
+      ClearVerification(room_[members[lane]]);
+      RestoreLaneState(room_[members[lane]].Start.data(), lane, *group);
+      running.push_back(lane);
+    }
+    auto results = std::make_unique<LaneDayResults>();
+    std::array<LaneFault, kLanes> faults;
+    for (int day = 0; day < kDaysPerYear; ++day) {
+      std::erase_if(running, [&](int lane) { return GivesUp(members[lane]); });
+      if (running.empty()) return;
+      SimulateLaneDay(*group, weather_, tables_, day, *results, faults);
+      std::erase_if(running, [&](int lane) {
+        RoomRecord& r = room_[members[lane]];
+        const LaneFault& f = faults[lane];
+        const int faultHour = f.Hour >= 0 && f.Hour < (day + 1) * kHoursPerDay ? f.Hour : -1;
+        const bool over = KeepSecondPassDay(r, members[lane], day, (*results)[lane].data(), faultHour, f.Message,
+                                            [&](float* state) { CaptureLaneState(*group, lane, state); });
+        r.Verified = over;
+        return over;
+      });
+    }
+    for (int lane : running) {
+      KeepWholeYear(room_[members[lane]], members[lane],
+                    [&](float* state) { CaptureLaneState(*group, lane, state); });
+      room_[members[lane]].Verified = true;
+    }
   }
 
   // Takes the rooms whose pass 2 started from their true start, in run order:
