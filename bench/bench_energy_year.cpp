@@ -151,6 +151,8 @@ void TimeEnergyYear(benchmark::State& state, const Projects& p) {
   state.counters["lane_groups"] = report.LaneGroups;
   state.counters["pass2_room_days"] = static_cast<double>(report.SecondPassDays);
   state.counters["whole_year_rooms"] = report.WholeYearRooms;
+  state.counters["last_pass1_s"] = report.FirstPassSeconds;
+  state.counters["last_pass2_s"] = report.SecondPassSeconds;
 }
 
 void BM_EnergyYearLargest(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -74,11 +75,15 @@ class SpeculativeRun {
     if (room_.empty()) return true;
     if (log_.Cancelled()) return Cancel();
     PlanCheckpoints();
+    const auto start = std::chrono::steady_clock::now();
     if (!FirstPass()) return Cancel();
+    const auto firstPassEnd = std::chrono::steady_clock::now();
+    report_.FirstPassSeconds = std::chrono::duration<double>(firstPassEnd - start).count();
     while (next_ < room_.size()) {
       if (!SecondPassRound()) return Cancel();
       if (!Finalise()) return false;
     }
+    report_.SecondPassSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - firstPassEnd).count();
     return true;
   }
 

@@ -39,6 +39,7 @@ struct SpeculationReport {
   int Rounds = 0;           // of pass 2
   long SecondPassDays = 0;  // room-days simulated in pass 2
   int WholeYearRooms = 0;   // rooms that never met their pass-1 state
+  double FirstPassSeconds = 0, SecondPassSeconds = 0;  // wall-clock time
 };
 
 // The same results, log lines (each room's months once it is done) and faults
