@@ -180,9 +180,8 @@ KELCA_LANE_INLINE void LaneSubSteps(LaneGroup& g, const LaneHour& h, LaneFloats&
 }
 
 // The 60 sub-steps of one hour; the hourly sums of the loads.
-__attribute__((target_clones("avx2", "default"))) void SimulateLaneHour(LaneGroup& g, const LaneHour& h,
-                                                                        LaneFloats& sensibleSum,
-                                                                        LaneFloats& latentSum) {
+KELCA_VECTOR_CLONES void SimulateLaneHour(LaneGroup& g, const LaneHour& h, LaneFloats& sensibleSum,
+                                          LaneFloats& latentSum) {
   if (g.SameLayout) {
     LaneSubSteps<true>(g, h, sensibleSum, latentSum);
   } else {

@@ -358,7 +358,7 @@ void StoreCarriedState(const RoomState& s, CarriedState& carried) {
   carried.RoomAirTemp = s.RoomAirTemp;
 }
 
-__attribute__((target_clones("avx2", "default"))) void StepConduction(RoomState& s) {
+KELCA_VECTOR_CLONES void StepConduction(RoomState& s) {
   const float* __restrict cur = s.CurrentTemps();
   float* __restrict next = s.NextTemps();
   const float* __restrict a = s.A.data();

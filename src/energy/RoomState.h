@@ -10,6 +10,16 @@
 #include "energy/EnergyModel.h"
 #include "energy/ShadingMask.h"
 
+// The hot loops are compiled twice on x86-64, for AVX2 and for the baseline;
+// the one for the processor at hand is chosen when the program starts, so one
+// binary runs everywhere. Without fused multiply-adds (-ffp-contract=off) both
+// give the same bits.
+#if defined(__x86_64__)
+#define KELCA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define KELCA_VECTOR_CLONES
+#endif
+
 namespace kelca {
 
 // 20 layers of at most 3 slices each, plus the node on the outer face.

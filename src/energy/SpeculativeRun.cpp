@@ -116,11 +116,8 @@ class SpeculativeRun {
   bool FirstPass() {
     std::vector<int> all(room_.size());
     for (size_t r = 0; r < room_.size(); ++r) all[r] = static_cast<int>(r);
-    int mixed = 0;
-    std::vector<std::vector<int>> parts = GroupRooms(all, mixed);
-    report_.LaneGroups = static_cast<int>(std::count_if(parts.begin(), parts.end(), [](auto& g) { return g.size() > 1; }));
-    report_.MixedLaneGroups = mixed;
-    report_.SingleRooms = static_cast<int>(parts.size()) - report_.LaneGroups;
+    const std::vector<std::vector<int>> parts = GroupRooms(all, report_.MixedLaneGroups);
+    for (const auto& g : parts) ++(g.size() > 1 ? report_.LaneGroups : report_.SingleRooms);
     RunInParallel(
         static_cast<int>(parts.size()),
         [&](int i) {
