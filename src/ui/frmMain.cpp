@@ -17,6 +17,7 @@
 #include "app/ReportWriters.h"
 #include "frmBldgSysInput.h"
 #include "frmEgyCalInput.h"
+#include "frmMatLib.h"
 
 namespace {
 template <class Widget>
@@ -44,6 +45,7 @@ frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string sett
   ConnectCommands();
   connect(mnuEditBEUInput, &QAction::triggered, this, [this, &ws, &prompts] {
     frmEgyCalInput screen(ws, prompts, this);
+    screen.SetMaterialPicker(MaterialLibraryPicker(ws.Materials, &screen));
     screen.exec();
   });
   shell_.Hooks.ShowBuildingInput = [this] { ShowBuildingInputScreen(); };
