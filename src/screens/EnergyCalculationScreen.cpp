@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "common/Numbers.h"
 #include "common/Paths.h"
@@ -119,6 +120,9 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     return false;
   }
   const std::string loadFile = HourlyLoadFilePath(ws);
+  // New hourly loads stand once the plant simulation has used them, or when
+  // the user stops after them; a failed plant run puts the previous ones back.
+  std::optional<PreviousFileKeeper> previousLoads;
   bool calculateLoads = true;
   if (FileExists(loadFile)) {
     const Answer a =
@@ -131,6 +135,7 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
         !InputNamed(ws.EnergyFiles.ConFile, "Construction File", prompts)) {
       return false;
     }
+    previousLoads.emplace(loadFile);
     log.AddLine("Started to calculate cooling load");
     LoadRunFiles files;
     files.EciFile = ws.EnergyFiles.EciFile;
@@ -148,7 +153,10 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     }
     log.AddLine("Cooling load calculation completed");
   }
-  if (!prompts.AskYesNo("Proceed to predict air-conditioning energy use?")) return false;
+  if (!prompts.AskYesNo("Proceed to predict air-conditioning energy use?")) {
+    if (previousLoads) previousLoads->Accept();
+    return false;
+  }
 
   log.AddLine("Started to calculate A/C energy use");
   PlantRunFiles files;
@@ -171,6 +179,7 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     log.AddLine(ws.Sim.SimMessage);
     return false;
   }
+  if (previousLoads) previousLoads->Accept();
   log.AddLine("A/C energy use calculation completed");
   return true;
 }

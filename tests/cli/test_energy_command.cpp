@@ -88,18 +88,29 @@ TEST(EnergyCommand, FaultsPrintTheirMessagesAndWriteNoResults) {
   ASSERT_TRUE(ReadPlantFile(tmp.File("office/OFFICE.WSS"), plant));
   plant.ChillerCount = 0;
   ASSERT_TRUE(WritePlantFile(tmp.File("empty.WSS"), "Office", plant));
-  const CliRun run = RunEnergy(tmp, "--wss " + Quote(tmp.File("empty.WSS")));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.output.find("A/C energy use calculation terminated.\nSimPrep: No Chillers?"), std::string::npos)
-      << run.output;
-  EXPECT_FALSE(FileExists(tmp.File("office/OFFICE.EUR")) || FileExists(tmp.File("office/BCLnEQW.SDF")));
+  // The loads are calculated anew and the plant then fails: the previous
+  // hourly loads stay, and with none before, none are left.
+  const std::string previousLoads = "hourly loads of an earlier run\r\n";
+  for (const bool hadLoads : {false, true}) {
+    if (hadLoads) tmp.Write("office/AnHSpCL.TXT", previousLoads);
+    const CliRun run = RunEnergy(tmp, "--wss " + Quote(tmp.File("empty.WSS")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("A/C energy use calculation terminated.\nSimPrep: No Chillers?"), std::string::npos)
+        << run.output;
+    EXPECT_FALSE(FileExists(tmp.File("office/OFFICE.EUR")) || FileExists(tmp.File("office/BCLnEQW.SDF")));
+    if (hadLoads) {
+      EXPECT_EQ(tmp.Read("office/AnHSpCL.TXT"), previousLoads);
+    } else {
+      EXPECT_FALSE(FileExists(tmp.File("office/AnHSpCL.TXT")));
+    }
+  }
 
   NonACServices services;
   ASSERT_TRUE(ReadNonACFile(tmp.File("office/OFFICE.NAC"), services));
   ASSERT_GE(services.TownGas.Count, 1);
   services.TownGas.System[1].Efficiency = 0;
   ASSERT_TRUE(WriteNonACFile(tmp.File("office/OFFICE.NAC"), "Office", services));
-  const CliRun gas = RunEnergy(tmp, "--reuse-loads");
+  const CliRun gas = RunEnergy(tmp);
   EXPECT_EQ(gas.status, 1);
   EXPECT_NE(gas.output.find("Error: Zero Eff. for Gas System No.1"), std::string::npos) << gas.output;
   EXPECT_EQ(RunCli("energy " + Quote(tmp.File("office/OFFICE.PRJ"))).status, 2);  // no --db
