@@ -257,7 +257,7 @@ class StageWalk {
     (void)ReadUserValues(UserValuesPathOf(path), user);  // unreadable: no user values
     std::vector<MaterialUse> materials;
     if (record.ElmType == 0) {
-      ListOwnMaterials(record, user, materials);
+      if (std::string e = ListOwnMaterials(record, user, materials); !e.empty()) return e;
     } else if (std::string e = ListOperationsMaterials(type.Code, compType, record, user, materials); !e.empty()) {
       return e;
     }
@@ -266,16 +266,23 @@ class StageWalk {
     return "";
   }
 
-  // An element of type 0 lists up to four materials in its values: number, quantity, wastage, life.
-  void ListOwnMaterials(const ElementRecord& elm, const UserValues& user, std::vector<MaterialUse>& list) const {
+  // An element of type 0 lists up to four materials in its values: number,
+  // quantity, wastage, life. A number that no material of the database has is
+  // refused: its impacts would silently be zero.
+  std::string ListOwnMaterials(const ElementRecord& elm, const UserValues& user, std::vector<MaterialUse>& list) const {
     for (int m = 0; m < 4 && !elm.ElmValue[4 * m].empty(); ++m) {
       MaterialUse use;
-      use.MatNo = static_cast<int>(RoundHalfEven(Val(elm.ElmValue[4 * m])));
+      const double number = Val(elm.ElmValue[4 * m]);
+      use.MatNo = number >= 0 && number <= kMaxMaterialNo ? static_cast<int>(RoundHalfEven(number)) : -1;
+      if (RowOfMaterial(in_.Materials, use.MatNo) == 0) {
+        return elm.ElmFile + ": material \"" + elm.ElmValue[4 * m] + "\" is not in the material database";
+      }
       use.Quantity = static_cast<float>(Val(elm.ElmValue[4 * m + 1]));
       use.Wastage = static_cast<float>(Val(elm.ElmValue[4 * m + 2]));
       use.Life = static_cast<float>(Val(elm.ElmValue[4 * m + 3]));
       list.push_back(WithUserValues(use, user, m));
     }
+    return "";
   }
 
   std::string ListOperationsMaterials(int grpType, int compType, const ElementRecord& elm, const UserValues& user,
@@ -286,7 +293,8 @@ class StageWalk {
     const OperationsStatus read = path.empty() ? OperationsStatus{OperationsOutcome::Unreadable, ""}
                                                : ReadOperationsFile(path, ops);
     if (read.outcome == OperationsOutcome::NoMaterials) return "No. of Mat'l in Elm. = 0";
-    if (!read) return "Error reading operations library.";
+    if (!read) return read.detail.empty() ? "Error reading operations library."
+                                          : "Error reading operations library. " + read.detail;
     const MaterialSubstitution substitution = SubstitutionFor(ops, user);
     for (size_t i = 0; i < ops.Blocks.size(); ++i) {
       const MaterialBlock& block = ops.Blocks[i];
