@@ -1,7 +1,6 @@
 // The ".RES", ".CSV" and ".LCC" files that kelca-cli assess writes for the two
-// sample projects and the two forms of the largest building, byte for byte
-// against the files kept in fixtures/ (see fixtures/README.md for how they
-// were made).
+// sample projects and the largest building, byte for byte against the files
+// kept in fixtures/ (see fixtures/README.md for how they were made).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,15 +56,12 @@ TEST(ResultFixtures, SampleProjects) {
   ExpectFixtureFiles(kSource + "samples/starter/STARTER.PRJ", "STARTER");
 }
 
-TEST(ResultFixtures, LargestBuildingWithSharedAndWithDistinctElementFiles) {
+TEST(ResultFixtures, LargestBuilding) {
   DbLocations db;
   db.LcaDbFolder = kSource + "data/db/";
   SetLibraryLocations(db);
-  for (const auto& [files, stem] : {std::pair{datagen::ElementFiles::Shared, "LARGEST"},
-                                    std::pair{datagen::ElementFiles::Distinct, "DISTINCT"}}) {
-    TempFolder folder;
-    const Status written = datagen::WriteLargestBuilding(folder.Folder(), db, files);
-    ASSERT_TRUE(written.ok) << written.message;
-    ExpectFixtureFiles(folder.File(datagen::kLargestProjectFile), stem);
-  }
+  TempFolder folder;
+  const Status written = datagen::WriteLargestBuilding(folder.Folder(), db, datagen::ElementFiles::Shared);
+  ASSERT_TRUE(written.ok) << written.message;
+  ExpectFixtureFiles(folder.File(datagen::kLargestProjectFile), "LARGEST");
 }
