@@ -3,11 +3,15 @@
 // and 20 services groups of 101 components of 20 elements: 80,800 elements),
 // once with a few shared files and once with 2,000 element files of their own,
 // and over the sample office. The files are written once into a temporary
-// folder; every run reads them from there.
+// folder; every run reads them from there. The counter "allocations" is the
+// number of allocations of one impact and one cost run.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <random>
 #include <stdexcept>
 
@@ -17,6 +21,20 @@
 #include "datagen/LargestBuilding.h"
 
 using namespace kelca;
+
+namespace {
+std::atomic<long long> gAllocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++gAllocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+// Out of line, so that the compiler does not pair an inlined new with this free.
+[[gnu::noinline]] void Release(void* p) noexcept { std::free(p); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete(void* p, std::size_t) noexcept { Release(p); }
 
 namespace {
 
@@ -66,6 +84,7 @@ std::unique_ptr<AssessmentBench> LargestBuilding(datagen::ElementFiles files) {
 
 void RunImpactAndCost(benchmark::State& state, AssessmentBench& bench) {
   NoProgress progress;
+  const long long allocationsBefore = gAllocations;
   for (auto _ : state) {
     const bool impact = RunImpactCalculation(*bench.ws, progress).Completed;
     if (!impact || !RunCostCalculation(*bench.ws, progress).Completed) {
@@ -75,6 +94,8 @@ void RunImpactAndCost(benchmark::State& state, AssessmentBench& bench) {
     benchmark::DoNotOptimize(bench.ws->Results.Bldg.Impact[0][2]);
   }
   state.counters["GWP_t"] = bench.ws->Results.Bldg.Impact[0][2] / 1000;
+  state.counters["allocations"] =
+      static_cast<double>(gAllocations - allocationsBefore) / static_cast<double>(state.iterations());
 }
 
 void BM_AssessLargestBuilding(benchmark::State& state) {
