@@ -256,6 +256,23 @@ TEST_F(Calculation, OperationsFilesGiveQuantitiesAndUserValuesOverrideTheDefault
   EXPECT_EQ(p.Cost[kOperatingMaterial], 0);
 }
 
+TEST_F(Calculation, AnElementServingTwoLibrariesTakesEachOnesOperationsAndEveryRunReadsTheFilesAgain) {
+  // E12 gives value 1 in FABRIC (Envelope) and value 1 x value 2 in CONTENTS.
+  std::filesystem::create_directories(ws->Db.FabricLibFolder);
+  std::filesystem::create_directories(ws->Db.ContentsLibFolder);
+  WriteOps(ws->Db.FabricLibFolder + "E12.IMP", {{5, {{1, 99}}, 0, 50}});
+  WriteOps(ws->Db.ContentsLibFolder + "E12.IMP", {{5, {{1, 0}, {2, 3}}, 0, 50}});
+  AddComponent(210, "ENV.FLC", 0, {{"E12.FLE", 12}});
+  AddComponent(210, "FIT.FLC", 2, {{"E12.FLE", 12}});
+  AddGroup(kFloor, "L1.FLR", 1, {{"ENV.FLC", 0, 1}, {"FIT.FLC", 2, 1}});
+  for (const auto& [values, envelope, contents] : {std::tuple{"2", 2.0f, 6.0f}, std::tuple{"4", 4.0f, 12.0f}}) {
+    AddElement(220, "E12.FLE", 12, {values, "3"});  // changed on disk between the runs
+    ASSERT_TRUE(RunImpacts().Completed);
+    EXPECT_FLOAT_EQ(ws->Results.FlrPortion[0].Impact[kAsBuilt][1], envelope) << values;
+    EXPECT_FLOAT_EQ(ws->Results.FlrPortion[2].Impact[kAsBuilt][1], contents) << values;
+  }
+}
+
 TEST_F(Calculation, FoundationComponentsOfAnyTypeUseFoundFoundInAnyLetterCase) {
   // E7: quantity = square root of value 1, default material 5, no wastage, life 50 years.
   const struct {
