@@ -74,7 +74,7 @@ fail_variant() {
 check_header() {
   case "$1" in
     energy | .[A-Za-z0-9]*) ;;
-    "" | */* | variant) die "$csv: column \"$1\" is neither energy, .EXT nor a file name" ;;
+    "" | . | .. | */* | variant) die "$csv: column \"$1\" is neither energy, .EXT nor a file name" ;;
   esac
 }
 
@@ -139,11 +139,11 @@ prepare() {
     base_arg=${found[0]}
   fi
   [ -f "$base_arg" ] || die "no project file $base_arg"
-  base=$(cd "$(dirname "$base_arg")" && pwd)
+  base=$(cd "$(dirname "$base_arg")" && pwd -P)
   project=$(basename "$base_arg")
-  mkdir -p "$out_arg"
-  out=$(cd "$out_arg" && pwd)
+  out=$(realpath -m "$out_arg")
   case "$out/" in "$base/"*) die "the output folder $out must not lie inside the project folder $base" ;; esac
+  mkdir -p "$out"
 
   local cli db
   cli=$(find_cli)
