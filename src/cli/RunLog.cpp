@@ -70,8 +70,9 @@ void CliRunLog::ShowStep(const RunStep& step) {
   std::string text;
   if (step.kind == RunStep::RoomMonth) {
     if (step.month == 1 || room_ == 0) ++room_;
-    text = "Cooling loads: room " + std::to_string(room_) + " of " + std::to_string(rooms_) + " (" + step.room +
-           "), month " + std::to_string(step.month) + " of 12, " + Elapsed() + " elapsed";
+    // The room's name last: a narrow terminal cuts it first.
+    text = "Cooling loads: room " + std::to_string(room_) + " of " + std::to_string(rooms_) + ", month " +
+           std::to_string(step.month) + " of 12, " + Elapsed() + " elapsed (" + step.room + ")";
   } else {
     room_ = 0;
     text = "Plant simulation: month " + std::to_string(step.month) + " of 12, " + Elapsed() + " elapsed";

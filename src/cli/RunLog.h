@@ -1,8 +1,8 @@
 #pragma once
 // The run log of kelca-cli energy as a person or a script reads it. On a
 // terminal the room-month and plant-month steps share one progress line that
-// is rewritten in place ("Cooling loads: room 3 of 15 (Office north), month 7
-// of 12, 0:42 elapsed"); the other lines are printed as they come. Elsewhere
+// is rewritten in place ("Cooling loads: room 3 of 15, month 7 of 12, 0:42
+// elapsed (Office north)"); the other lines are printed as they come. Elsewhere
 // every line is printed, and --quiet prints none. A log file, when named, gets
 // every line.
 #include <chrono>

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "common/Paths.h"
 #include "common/TextReader.h"
@@ -140,11 +142,15 @@ TEST(EnergyCommand, ShowsAProgressLineOnATerminalAndKeepsTheWholeLogInAFile) {
   const CliRun tty = RunShell("script -q -e -c \"" + energy + " --log run.log --eur TTY.EUR\" /dev/null", tmp.Folder());
   ASSERT_EQ(tty.status, 0) << tty.output;
   EXPECT_EQ(Count(tty.output, "Processing Month"), 0u) << tty.output;
-  for (const char* shown : {"\rCooling loads: room 1 of 2 (Office north), month 1 of 12, 0:0",
-                            "\rCooling loads: room 2 of 2 (Office interior), month 12 of 12, 0:0",
-                            "\rPlant simulation: month 12 of 12, 0:0", "Space Load Calculations Finished!",
-                            "Annual Energy Use for Air Conditioning"}) {
-    EXPECT_EQ(Count(tty.output, shown), 1u) << shown << "\n" << tty.output;
+  for (const auto& [shown, times] : std::vector<std::pair<std::string, size_t>>{
+           {"\rCooling loads: room 1 of 2, month 1 of 12, 0:", 1},
+           {" elapsed (Office north)\x1b[K", 12},
+           {"\rCooling loads: room 2 of 2, month 12 of 12, 0:", 1},
+           {" elapsed (Office interior)\x1b[K", 12},
+           {"\rPlant simulation: month 12 of 12, 0:", 1},
+           {"Space Load Calculations Finished!", 1},
+           {"Annual Energy Use for Air Conditioning", 1}}) {
+    EXPECT_EQ(Count(tty.output, shown), times) << shown << "\n" << tty.output;
   }
   const std::string log = tmp.Read("run.log");
   EXPECT_EQ(log.rfind("Started to calculate cooling load\r\n", 0), 0u) << log;
