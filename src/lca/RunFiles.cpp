@@ -39,6 +39,7 @@ ElementEntry& RunFiles::ElementOf(ComponentEntry& comp, int e) {
     const std::string path = ResolvePath(folder_, comp.Data.CompElmFile[e]);
     elm = &Lookup(elements_, path, ReadElmRest);
     elm->Path = path;
+    elm->Data.ElmFile = comp.Data.CompElmFile[e];  // as the messages name it
   }
   return *elm;
 }

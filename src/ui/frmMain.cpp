@@ -31,11 +31,11 @@ Widget* NamedKeepingPlace(Widget* widget, const char* name) {
 }
 }  // namespace
 
-frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string settingsFolder, QWidget* parent)
+frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, kelca::StartupFolders folders, QWidget* parent)
     : QMainWindow(parent),
       ws_(ws),
       prompts_(prompts),
-      shell_(ws, prompts, std::move(settingsFolder)),
+      shell_(ws, prompts, std::move(folders)),
       assessment_(this, ws, prompts, shell_),
       energy_(this, ws, prompts, shell_) {
   setObjectName("frmMain");
