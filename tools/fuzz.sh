@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer target of one file reader, or of all of them, for a time:
 #   tools/fuzz.sh TARGET SECONDS     e.g. tools/fuzz.sh eci 600
-#   tools/fuzz.sh all SECONDS        every target in turn, SECONDS each
+#   tools/fuzz.sh all SECONDS [JOBS] every target, SECONDS each, JOBS at a time
+#                                    (default 1)
 #   tools/fuzz.sh list               the target names
 # Builds in build-fuzz/ with clang, address, undefined-behaviour and
 # float-cast-overflow sanitizers. Each target's corpus (build-fuzz/corpus/NAME)
@@ -30,23 +31,25 @@ run_target() {
   KELCA_FUZZ_WRITE_SEEDS="$corpus" "$exe"
   [ -d "tests/fuzz/regressions/$name" ] && cp -n "tests/fuzz/regressions/$name"/* "$corpus"/ 2>/dev/null || true
   local log="$build/findings/$name.log"
-  echo "fuzz_$name: $seconds s"
   if ! "$exe" "$corpus" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=4096 \
        -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then
     echo "fuzz_$name FOUND A FAULT; input and log in $findings/ and $log:"
     grep -E 'ERROR|runtime error|SUMMARY|Test unit written' "$log" | head -n 8
     return 1
   fi
-  grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$log" | tr '\n' ' '
-  echo
+  # One line a target, so that parallel targets do not interleave.
+  echo "fuzz_$name: $seconds s, $(awk '/^stat::number_of_executed_units/ {e=$2} /^stat::peak_rss_mb/ {m=$2}
+    END {printf "%s executions, peak %s MB", e, m}' "$log")"
 }
 
 case "${1:-}" in
   list) targets ;;
   all)
-    failed=0
-    for name in $(targets); do run_target "$name" "${2:?seconds}" || failed=1; done
-    exit $failed ;;
+    seconds=${2:?seconds} jobs=${3:-1}
+    export build
+    export -f run_target
+    # xargs exits non-zero when any target's run did.
+    targets | xargs -P "$jobs" -I{} bash -c 'run_target "$1" "$2"' _ {} "$seconds" ;;
   "") echo "usage: tools/fuzz.sh TARGET|all|list [SECONDS]"; exit 2 ;;
   *) run_target "$1" "${2:?seconds}" ;;
 esac

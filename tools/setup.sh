@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing, quietly),
-# then configures and builds Kelca in build/ (or build-asan/ with --asan).
+# Installs the Debian packages the build and the tests need (only those missing,
+# quietly), then configures and builds Kelca in build/ (or build-asan/ with
+# --asan). parallel runs design studies (tools/study.sh); dpkg-dev (for
+# dpkg-shlibdeps) and lintian make and check the Debian package.
 # Sourced by run_sample.sh and run_tests.sh.
 set -euo pipefail
 
 KELCA_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELCA_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth clang)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth clang
+                parallel dpkg-dev lintian)
 
 kelca_install_missing() {
   local missing=()

@@ -17,8 +17,8 @@ constexpr const char* kWasteFile = "MATLCIA.ILF";
 constexpr const char* kReportFilter = "Input Summary Report (*.TXT)|*.TXT";
 }  // namespace
 
-MainShell::MainShell(Workspace& ws, Prompts& prompts, std::string settingsFolder)
-    : ws_(ws), prompts_(prompts), settingsFolder_(std::move(settingsFolder)) {}
+MainShell::MainShell(Workspace& ws, Prompts& prompts, StartupFolders folders)
+    : ws_(ws), prompts_(prompts), folders_(std::move(folders)) {}
 
 void MainShell::ShowStatus(std::string_view text) {
   kelca::ShowStatus(Panel, text);
@@ -40,9 +40,9 @@ std::string MainShell::AskSave(FileDialogRequest request) {
 
 void MainShell::Startup() {
   std::error_code ec;
-  if (!settingsFolder_.empty()) std::filesystem::create_directories(settingsFolder_, ec);
+  if (!folders_.Settings.empty()) std::filesystem::create_directories(folders_.Settings, ec);
   // The activity log is kept open until Exit; nothing is written to it.
-  activityLog_.open(settingsFolder_ + kActivityLogFile, std::ios::out | std::ios::trunc);
+  activityLog_.open(folders_.Settings + kActivityLogFile, std::ios::out | std::ios::trunc);
 
   Fields = MainWindowFields{};
   ws_.Project.ProjDir.clear();
@@ -54,26 +54,42 @@ void MainShell::Startup() {
   FillStartupPanel(Panel);
   ShowStatus("   First step: Open LCIA/LCC Database using the File Menu");
 
-  ws_.CurrentFolder = settingsFolder_;
+  ws_.CurrentFolder = folders_.Home.empty() ? folders_.Settings : folders_.Home;
   LoadStartupDatabase();
 }
 
 // The database folder remembered from the last session is loaded at once. A
 // folder that has gone, or an unreadable settings file, is reported and the
-// program starts without a database.
+// program starts without a database. With nothing remembered, the installed
+// database is offered.
 void MainShell::LoadStartupDatabase() {
   std::string dbFolder;
   Status status;
-  if (!ReadStartupSettings(settingsFolder_, dbFolder, status)) {
-    if (!status) ReportStartupFolderProblem(status.message);
+  if (!ReadStartupSettings(folders_.Settings, dbFolder, status)) {
+    if (!status) {
+      ReportStartupFolderProblem(status.message);
+    } else {
+      OfferInstalledDatabase();
+    }
     return;
   }
   if (!FolderExists(dbFolder)) {
-    ReportStartupFolderProblem("The database folder " + dbFolder + " named in " + settingsFolder_ +
+    ReportStartupFolderProblem("The database folder " + dbFolder + " named in " + folders_.Settings +
                                kStartupSettingsFile + " no longer exists.");
     return;
   }
   ws_.CurrentFolder = dbFolder;
+  OpenDatabase();
+}
+
+void MainShell::OfferInstalledDatabase() {
+  const std::string db = WithTrailingSlash(folders_.InstalledDb);
+  if (db.empty() || !FileExists(FindExistingFile(db + kDatabaseFile))) return;
+  if (!prompts_.AskYesNo("No LCIA/LCC database has been opened yet. Open the database installed with the program in " +
+                         db + "?")) {
+    return;
+  }
+  ws_.CurrentFolder = db;
   OpenDatabase();
 }
 
@@ -112,7 +128,7 @@ void MainShell::OpenDatabase() {
   ws_.Db = db;
   ShowStatus("   LCIA profile file loaded");
   Fields.DatabaseChecked = true;
-  if (Status saved = WriteStartupSettings(settingsFolder_, ws_.Db.LcaDbFolder); !saved) {
+  if (Status saved = WriteStartupSettings(folders_.Settings, ws_.Db.LcaDbFolder); !saved) {
     ShowStatus("   Database folder not remembered: " + saved.message);
   }
   SetLibraryLocations(ws_.Db);

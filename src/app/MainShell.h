@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/SlideShow.h"
+#include "app/StartupSettings.h"
 #include "app/StatusPanel.h"
 #include "app/Workspace.h"
 #include "common/Prompts.h"
@@ -46,8 +47,7 @@ std::string WithProjectExtension(const std::string& path);
 
 class MainShell {
  public:
-  // settingsFolder holds the start-up settings file and the activity log.
-  MainShell(Workspace& ws, Prompts& prompts, std::string settingsFolder);
+  MainShell(Workspace& ws, Prompts& prompts, StartupFolders folders);
 
   void Startup();
   void OpenDatabase();
@@ -88,11 +88,12 @@ class MainShell {
   std::string AskSave(FileDialogRequest request);
   void ReportStartupFolderProblem(const std::string& text);
   void LoadStartupDatabase();
+  void OfferInstalledDatabase();
   bool WriteReport(const ReportWriter& writer, const std::string& path);
 
   Workspace& ws_;
   Prompts& prompts_;
-  std::string settingsFolder_;
+  StartupFolders folders_;
   std::ofstream activityLog_;
 };
 

@@ -25,6 +25,11 @@ std::string SettingsFolderFromEnvironment() {
   return SettingsFolderFrom(std::getenv("KELCA_CONFIG_DIR"), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
+StartupFolders StartupFoldersFromEnvironment() {
+  const char* home = std::getenv("HOME");
+  return {SettingsFolderFromEnvironment(), IsSet(home) ? WithTrailingSlash(home) : "", kInstalledDatabaseFolder};
+}
+
 bool ReadStartupSettings(const std::string& settingsFolder, std::string& dbFolder, Status& status) {
   dbFolder.clear();
   status = Status::Ok();

@@ -16,7 +16,10 @@ Status ReadCompFile(const std::string& folder, int fileTypeCode, ComponentRecord
     return Status::Error(comp.CompFile + " is for type " + std::to_string(code) + " but not " +
                          std::to_string(fileTypeCode));
   }
+  return ReadCompRest(in, comp);
+}
 
+Status ReadCompRest(TextReader& in, ComponentRecord& comp) {
   int count = 0;
   if (!in.ReadString(comp.CompName) || !in.ReadInt(comp.CompType) || !in.ReadSingle(comp.CompQty) ||
       !in.ReadCount(count, 0, kMaxComponentElements, "the element count")) {

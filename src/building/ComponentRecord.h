@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/Status.h"
+#include "common/TextReader.h"
 
 namespace kelca {
 
@@ -25,6 +26,8 @@ struct ComponentRecord {
 // fileTypeCode and the record keeps what it held; a file that breaks off
 // keeps the fields read so far, CompElmCount counting the elements read in full.
 Status ReadCompFile(const std::string& folder, int fileTypeCode, ComponentRecord& comp);
+// Reads what follows the head (from the component's name on), as ReadCompFile does.
+Status ReadCompRest(TextReader& in, ComponentRecord& comp);
 // Writes CompFile (resolved through folder) with fileTypeCode as its type code.
 Status WriteCompFile(const std::string& folder, int fileTypeCode, const ComponentRecord& comp);
 

@@ -19,7 +19,10 @@ Status ReadElmFile(const std::string& folder, int fileTypeCode, const std::strin
   int code = 0;
   if (Status head = ReadRecordFileHead(ResolvePath(folder, elm.ElmFile), in, code); !head) return head;
   if (code != fileTypeCode) return Status::Error(elm.ElmFile + " is not for a " + grpTypeName + " element!");
+  return ReadElmRest(in, elm);
+}
 
+Status ReadElmRest(TextReader& in, ElementRecord& elm) {
   if (!in.ReadString(elm.ElmName) || !in.ReadInt(elm.ElmType)) return in.Result();
   elm.ElmValue.fill("");
   elm.ElmRemark.fill("");

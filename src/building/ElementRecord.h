@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/Status.h"
+#include "common/TextReader.h"
 #include "database/ElementValues.h"
 
 namespace kelca {
@@ -23,6 +24,8 @@ int ElementValueCount(const ElementRecord& elm);
 // and the record keeps what it held. Otherwise the values are cleared before
 // the value lines are read, so no value of an element read earlier remains.
 Status ReadElmFile(const std::string& folder, int fileTypeCode, const std::string& grpTypeName, ElementRecord& elm);
+// Reads what follows the head (from the element's name on), as ReadElmFile does.
+Status ReadElmRest(TextReader& in, ElementRecord& elm);
 // Writes ElmFile (resolved through folder): the values up to and including the
 // first empty one, at most 17 lines.
 Status WriteElmFile(const std::string& folder, int fileTypeCode, const ElementRecord& elm);

@@ -13,7 +13,10 @@ Status ReadGroupFile(const std::string& folder, int grpType, const std::string& 
   int code = 0;
   if (Status head = ReadRecordFileHead(ResolvePath(folder, FileNameOf(group.GrpFile)), in, code); !head) return head;
   if (code != grpType) return Status::Error(group.GrpFile + " is not a " + grpTypeName + " file!");
+  return ReadGroupRest(in, group);
+}
 
+Status ReadGroupRest(TextReader& in, GroupRecord& group) {
   int count = 0;
   if (!in.ReadString(group.GrpName) || !in.ReadSingle(group.GrpQty) ||
       !in.ReadCount(count, 0, kMaxGroupComponents, "the component count")) {

@@ -6,6 +6,7 @@
 
 #include "building/GroupTypes.h"
 #include "common/Status.h"
+#include "common/TextReader.h"
 
 namespace kelca {
 
@@ -26,6 +27,8 @@ struct GroupRecord {
 // record keeps what it held; a file that breaks off keeps the fields read so
 // far, GrpCompCount counting the components read in full.
 Status ReadGroupFile(const std::string& folder, int grpType, const std::string& grpTypeName, GroupRecord& group);
+// Reads what follows the head (from the group's name on), as ReadGroupFile does.
+Status ReadGroupRest(TextReader& in, GroupRecord& group);
 // Writes GrpFile (resolved through folder) with grpType as its type code.
 Status WriteGroupFile(const std::string& folder, int grpType, const GroupRecord& group);
 

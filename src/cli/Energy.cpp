@@ -1,9 +1,12 @@
 // kelca-cli energy PROJECT.PRJ --db DBFOLDER [--eci F] [--ass F] [--con F]
 //   [--wss F] [--nac F] [--reuse-loads] [--sequential] [--eur OUT.EUR]
+//   [--log FILE] [--quiet]
 // Runs the operating-energy calculation of a project as "All Systems,
 // One-by-one" with Calculate on each system: the hourly cooling loads and the
 // plant simulation, lighting and equipment in the zones, the additional and
-// non-AC systems and town gas. The run log goes to stderr as it grows; each
+// non-AC systems and town gas. The run log goes to stderr as it grows (on a
+// terminal its room-month steps share one progress line; --quiet leaves out
+// all but a run error), and --log writes all of it to a file; each
 // system's results and the six predicted annual values go to stdout; the
 // results are written to the ".EUR" file. The working files ("AnHSpCL.TXT",
 // "BCLnEQW.SDF") are written in the project folder. Input files not named are
@@ -21,6 +24,7 @@
 #include "cli/DatabaseArgument.h"
 #include "cli/NamedOptions.h"
 #include "cli/ProjectArgument.h"
+#include "cli/RunLog.h"
 #include "common/Numbers.h"
 #include "common/Paths.h"
 #include "common/ScriptedPrompts.h"
@@ -33,18 +37,17 @@ namespace {
 
 constexpr const char* kUsage =
     "PROJECT.PRJ --db DBFOLDER [--eci F] [--ass F] [--con F] [--wss F] [--nac F] [--reuse-loads] [--sequential] "
-    "[--eur OUT.EUR]";
+    "[--eur OUT.EUR] [--log FILE] [--quiet]";
 
 struct EnergyOptions {
-  std::string project, db, eci, ass, con, wss, nac, eur;
-  bool reuseLoads = false;
-  bool sequential = false;
+  std::string project, db, eci, ass, con, wss, nac, eur, log;
+  bool reuseLoads = false, quiet = false, sequential = false;
 };
 
 bool ParseOptions(const std::vector<std::string>& args, EnergyOptions& o) {
   const NamedOptions named{
       {"--db", &o.db},   {"--eci", &o.eci}, {"--ass", &o.ass}, {"--con", &o.con},
-      {"--wss", &o.wss}, {"--nac", &o.nac}, {"--eur", &o.eur}};
+      {"--wss", &o.wss}, {"--nac", &o.nac}, {"--eur", &o.eur}, {"--log", &o.log}};
   for (size_t i = 0; i < args.size(); ++i) {
     if (TakeNamedOption(args, i, named)) continue;
     const std::string& a = args[i];
@@ -52,6 +55,8 @@ bool ParseOptions(const std::vector<std::string>& args, EnergyOptions& o) {
       o.reuseLoads = true;
     } else if (a == "--sequential") {
       o.sequential = true;
+    } else if (a == "--quiet") {
+      o.quiet = true;
     } else if (o.project.empty() && a.rfind("--", 0) != 0) {
       o.project = a;
     } else {
@@ -60,11 +65,6 @@ bool ParseOptions(const std::vector<std::string>& args, EnergyOptions& o) {
   }
   return !o.project.empty() && !o.db.empty();
 }
-
-class StderrLog : public ProgressSink {
- public:
-  void AddLine(const std::string& line) override { std::cerr << line << std::endl; }
-};
 
 // A file named on the command line (from the working folder), else the one
 // named like ownerFile (the project file or the energy input file).
@@ -84,6 +84,12 @@ void PrintSystem(const Workspace& ws, int code) {
     std::cout << "  " << std::left << std::setw(46) << item.Label << std::right << std::setw(14)
               << FormatGeneral(item.Value) << "\n";
   }
+}
+
+int RoomCount(const EnergyModel& model) {
+  int rooms = 0;
+  for (int z = 1; z <= model.ZoneCount; ++z) rooms += model.Zone[z].RoomCount;
+  return rooms;
 }
 
 // Floor area of the air-conditioned rooms, m2, with their multipliers.
@@ -140,7 +146,12 @@ int RunEnergy(const std::vector<std::string>& args) {
   const std::string eurFile = FileOrDefault(o.eur, projectFile, "EUR");
   if (Status read = ReadInputs(*ws); !read) return Fail(read.message);
 
-  StderrLog log;
+  CliRunLog log(LogDisplayForStderr(o.quiet), std::cerr, RoomCount(ws->Energy), StderrColumns());
+  if (!o.log.empty()) {
+    if (Status opened = log.OpenLogFile(std::filesystem::absolute(o.log).string()); !opened) {
+      return Fail(opened.message);
+    }
+  }
   ScriptedPrompts prompts;
   LoadRunOptions options;
   options.Sequential = o.sequential;
@@ -150,9 +161,13 @@ int RunEnergy(const std::vector<std::string>& args) {
       if (FileExists(HourlyLoadFilePath(*ws))) prompts.QueueAnswer(o.reuseLoads ? Answer::No : Answer::Yes);
       prompts.QueueAnswer(Answer::Yes);  // proceed to the plant simulation
     }
-    if (!CalculateSystem(*ws, code, prompts, log, RunStepHere, options)) {
-      // A run error is in the run log already.
-      if (!ws->Sim.SimError) {
+    const bool done = CalculateSystem(*ws, code, prompts, log, RunStepHere, options);
+    log.EndProgressLine();
+    if (!done) {
+      // A run error is in the run log already, unless the log is not shown.
+      if (ws->Sim.SimError) {
+        if (!log.ShowsRunErrors()) std::cerr << ws->Sim.SimMessage << "\n";
+      } else {
         const auto messages = prompts.Messages();
         std::cerr << (messages.empty() ? std::string("The calculation was stopped.") : messages.back()) << "\n";
       }

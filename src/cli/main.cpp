@@ -20,7 +20,7 @@ namespace {
 void PrintUsage(std::ostream& out) {
   auto commands = Commands();
   std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
-  out << "Usage: kelca-cli COMMAND ARGS...\n\nCommands:\n";
+  out << "Usage: kelca-cli COMMAND ARGS...\n       kelca-cli --version\n\nCommands:\n";
   for (const auto& c : commands) out << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
 }
 }  // namespace
@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
     return argc < 2 ? 2 : 0;
   }
   const std::string name = argv[1];
+  if (name == "--version") {
+    std::cout << "kelca-cli " KELCA_VERSION "\n";
+    return 0;
+  }
   for (const auto& c : Commands()) {
     if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
   }

@@ -66,6 +66,27 @@ Status ReplaceFile(const std::string& path, const std::string& content, const Wr
   return Status::Ok();
 }
 
+PreviousFileKeeper::PreviousFileKeeper(std::string path) : path_(std::move(path)), kept_(path_ + ".~kelca-previous") {
+  std::error_code ec;
+  fs::remove(kept_, ec);
+  existed_ = fs::exists(path_, ec);
+  // A second name for the same file costs nothing; a copy where links are not to be had.
+  if (existed_ && (fs::create_hard_link(path_, kept_, ec), ec)) fs::copy_file(path_, kept_, ec);
+}
+
+PreviousFileKeeper::~PreviousFileKeeper() {
+  std::error_code ec;
+  if (accepted_) {
+    fs::remove(kept_, ec);
+  } else if (existed_) {
+    fs::rename(kept_, path_, ec);
+  } else {
+    fs::remove(path_, ec);
+  }
+}
+
+void PreviousFileKeeper::Accept() { accepted_ = true; }
+
 Status MakeFolder(const std::string& path) {
   std::error_code ec;
   if (fs::exists(path, ec)) return Status::Error(path + " exists already.");

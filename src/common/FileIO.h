@@ -31,6 +31,23 @@ class PlannedWriteFault {
   const WriteFault* previous_;
 };
 
+// Keeps the file at path as it is now until Accept(): a guard that is destroyed
+// without it puts that file back (or removes a file that was not there), so a
+// run of several steps can take back what its first step replaced.
+class PreviousFileKeeper {
+ public:
+  explicit PreviousFileKeeper(std::string path);
+  ~PreviousFileKeeper();
+  PreviousFileKeeper(const PreviousFileKeeper&) = delete;
+  PreviousFileKeeper& operator=(const PreviousFileKeeper&) = delete;
+  // The file as it is now stands; the kept one is dropped.
+  void Accept();
+
+ private:
+  std::string path_, kept_;
+  bool existed_ = false, accepted_ = false;
+};
+
 Status ReadFileBytes(const std::string& path, std::string& bytes);
 // Writes content to path; on any failure the previous file is left untouched.
 Status ReplaceFile(const std::string& path, const std::string& content, const WriteFault* fault = nullptr);

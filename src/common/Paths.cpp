@@ -11,10 +11,17 @@ namespace fs = std::filesystem;
 namespace {
 size_t LastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
 
+char LowerCase(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return LowerCase(c); });
+  return lower;
+}
+
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerCase(x) == LowerCase(y); });
 }
 }  // namespace
 
@@ -101,6 +108,34 @@ std::string FindExistingFile(const std::string& path) {
   if (path.empty()) return path;
   const std::string found = FindExisting(path, false);
   return found.empty() ? path : found;
+}
+
+std::optional<std::string> FileFinder::Find(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  if (FileExists(path)) return path;
+  const std::string folder = FolderOf(path);
+  const std::string name = FileNameOf(path);
+  if (name.empty() || name == "." || name == "..") return std::nullopt;
+  auto [listing, added] = listings_.try_emplace(folder);
+  if (added && (folder.size() <= 1 || FolderExists(folder))) {
+    // The regular files of the folder in the order FindExistingFile meets them.
+    auto& files = listing->second.emplace();
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? "." : folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+      std::error_code kind;
+      if (!it->is_regular_file(kind)) continue;
+      const std::string entry = it->path().filename().string();
+      files.try_emplace(LowerCase(entry), entry);
+    }
+  }
+  if (!listing->second) {  // a folder spelt in another case: found part by part
+    const std::string found = FindExistingFile(path);
+    return FileExists(found) ? std::optional(found) : std::nullopt;
+  }
+  const auto match = listing->second->find(LowerCase(name));
+  if (match == listing->second->end()) return std::nullopt;
+  return folder + match->second;
 }
 
 }  // namespace kelca

@@ -1,8 +1,10 @@
 #pragma once
 // File names. The native separator is "/"; names written on other systems may
 // use "\", so the split helpers accept both. Folders held in tables end with "/".
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace kelca {
 
@@ -25,6 +27,20 @@ std::string ReplaceLastThree(std::string_view path, std::string_view replacement
 // as the library folders), else the path unchanged.
 std::string FindExistingFile(const std::string& path);
 bool FileExists(const std::string& path);
+
+// FindExistingFile for many names in the same folders, as one run of a
+// calculation looks them up: a folder is listed once, at the first name in it
+// that does not exist as written, and its listing is kept while the finder lives.
+class FileFinder {
+ public:
+  // The file as FindExistingFile finds it; nothing when no file matches.
+  std::optional<std::string> Find(const std::string& path);
+
+ private:
+  // Per folder as written: each lower-cased file name with the first file of
+  // that name ignoring case; nothing when the folder does not exist as written.
+  std::unordered_map<std::string, std::optional<std::unordered_map<std::string, std::string>>> listings_;
+};
 bool FolderExists(const std::string& path);
 
 }  // namespace kelca

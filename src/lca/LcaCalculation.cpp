@@ -4,17 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "building/ComponentRecord.h"
-#include "building/ElementRecord.h"
-#include "building/GroupRecord.h"
-#include "building/RecordFileHead.h"
-#include "common/Numbers.h"
-#include "common/Paths.h"
-#include "database/ElementLibraries.h"
-#include "database/OperationsFile.h"
-#include "database/StackProgram.h"
-#include "database/UserValues.h"
 #include "lca/Discounting.h"
+#include "lca/ElementMaterials.h"
 
 namespace kelca {
 
@@ -129,25 +120,11 @@ std::array<TypeWalk, 3> TypeWalks(const CalculationInputs& in, LcaResultSet& r) 
   return walks;
 }
 
-// One material of an element as the stage sees it.
-struct MaterialUse {
-  int MatNo = 0;
-  float Quantity = 0;  // per element
-  float Wastage = 0;   // percent
-  float Life = 0;      // years
-  float UnitCost = 0;  // ZQ$ per unit
-};
-
-// The file's type code against the expected one; an open or read failure names the file.
-Status ReadHeadCode(const std::string& path, int& code) {
-  TextReader head("", "");
-  return ReadRecordFileHead(path, head, code);
-}
-
 class StageWalk {
  public:
-  StageWalk(RunMode mode, int stage, const CalculationInputs& in, LcaResultSet& results, const ProgressSink* progress)
-      : mode_(mode), stage_(stage), in_(in), results_(results), progress_(progress),
+  StageWalk(RunMode mode, int stage, const CalculationInputs& in, LcaResultSet& results, RunFiles& files,
+            const ProgressSink* progress)
+      : mode_(mode), stage_(stage), in_(in), results_(results), files_(files), progress_(progress),
         rates_(RatesFromPercent(in.Params.CurrentCost[0], in.Params.CurrentCost[1], in.Params.CurrentCost[2])) {}
 
   StageOutcome Run() {
@@ -165,6 +142,13 @@ class StageWalk {
   }
 
  private:
+  // The sums of the components of a group that took part in the pass, by position.
+  struct ComponentSums {
+    std::array<Sums, kMaxGroupComponents> Sum;
+    std::array<int, kMaxGroupComponents> Position{};
+    int Count = 0;
+  };
+
   bool Stopped() {
     if (progress_ && progress_->Cancelled()) cancelled_ = true;
     return cancelled_;
@@ -172,11 +156,10 @@ class StageWalk {
 
   std::string AssessGroup(const TypeWalk& type, int g) {
     Sums group;
-    std::vector<Sums> components;
-    std::vector<int> taking;  // positions of the components that took part
-    GroupRecord record;
-    if (std::string e = ProcessGroup(type, g, record, group, components, taking); !e.empty()) return e;
+    GroupEntry& entry = files_.Group(type.Files[g]);
+    if (std::string e = ProcessGroup(type, g, entry, group); !e.empty()) return e;
     if (cancelled_) return "";
+    const GroupRecord& record = entry.Data;
     const float q = type.Qty[g];
     Sums v;
     AddScaled(v, group, q);
@@ -185,23 +168,22 @@ class StageWalk {
     PutStage(type.Groups[g], kWholeLife, v, mode_, true);
     AddToStageAndWhole(*type.TypePart, stage_, v, mode_);
     if (!type.Portions) return "";
-    for (size_t i = 0; i < taking.size(); ++i) {
-      const int k = taking[i];
+    for (int i = 0; i < components_.Count; ++i) {
+      const int k = components_.Position[i];
       Sums pv;
-      AddScaled(pv, components[i], record.GrpCompQty[k] * q);
+      AddScaled(pv, components_.Sum[i], record.GrpCompQty[k] * q);
       AddToStageAndWhole(type.Portions[record.GrpCompType[k]], stage_, pv, mode_);
     }
     return "";
   }
 
-  std::string ProcessGroup(const TypeWalk& type, int g, GroupRecord& record, Sums& group, std::vector<Sums>& components,
-                           std::vector<int>& taking) {
+  std::string ProcessGroup(const TypeWalk& type, int g, GroupEntry& entry, Sums& group) {
     const std::string& file = type.Files[g];
-    int code = 0;
-    if (Status head = ReadHeadCode(ResolvePath(in_.Folder, FileNameOf(file)), code); !head) return head.message;
-    if (code != type.Code) return file + " is not a " + type.Label + " file!";
-    record.GrpFile = file;
-    if (Status read = ReadGroupFile(in_.Folder, type.Code, type.Label, record); !read) return read.message;
+    if (!entry.Head) return entry.Head.message;
+    if (entry.Code != type.Code) return file + " is not a " + type.Label + " file!";
+    if (!entry.Rest) return entry.Rest.message;
+    const GroupRecord& record = entry.Data;
+    components_.Count = 0;
     for (int k = 0; k < record.GrpCompCount; ++k) {
       if (!(type.CompSel[g][k] > 0)) continue;
       if (type.Portions && (record.GrpCompType[k] < 0 || record.GrpCompType[k] >= type.PortionCount)) {
@@ -209,34 +191,34 @@ class StageWalk {
                " is not one of the " + type.Label + " component types";
       }
       Sums comp;
-      if (std::string e = ProcessComponent(type, g, k, record.GrpCompFile[k], comp); !e.empty()) {
+      const std::string& compFile = record.GrpCompFile[k];
+      if (std::string e = ProcessComponent(type, g, k, compFile, files_.ComponentOf(entry, k), comp); !e.empty()) {
         return file + kErrWith + e;
       }
       if (cancelled_) return "";
-      components.push_back(comp);
-      taking.push_back(k);
+      components_.Sum[components_.Count] = comp;
+      components_.Position[components_.Count++] = k;
       AddScaled(group, comp, record.GrpCompQty[k]);
     }
     return "";
   }
 
-  std::string ProcessComponent(const TypeWalk& type, int g, int k, const std::string& file, Sums& comp) {
+  std::string ProcessComponent(const TypeWalk& type, int g, int k, const std::string& file, ComponentEntry& entry,
+                               Sums& comp) {
     const int expected = type.Code + 10;
-    int code = 0;
-    if (Status head = ReadHeadCode(ResolvePath(in_.Folder, FileNameOf(file)), code); !head) {
-      return file + kErrWith + head.message;
+    if (!entry.Head) return file + kErrWith + entry.Head.message;
+    if (entry.Code != expected) {
+      return file + kErrWith + file + " is for type " + CodeText(entry.Code) + " but not " + CodeText(expected);
     }
-    if (code != expected) {
-      return file + kErrWith + file + " is for type " + CodeText(code) + " but not " + CodeText(expected);
-    }
-    ComponentRecord record;
-    record.CompFile = file;
-    if (Status read = ReadCompFile(in_.Folder, expected, record); !read) return file + kErrWith + read.message;
+    if (!entry.Rest) return file + kErrWith + entry.Rest.message;
+    const ComponentRecord& record = entry.Data;
     for (int e = 0; e < record.CompElmCount; ++e) {
       if (!type.ElmSel[g][k][e]) continue;
       if (Stopped()) return "";
       Sums element;
-      if (std::string err = ProcessElement(type, record.CompType, record.CompElmFile[e], element); !err.empty()) {
+      const std::string& elmFile = record.CompElmFile[e];
+      if (std::string err = ProcessElement(type, record.CompType, elmFile, files_.ElementOf(entry, e), element);
+          !err.empty()) {
         return file + kErrWith + err;
       }
       AddScaled(comp, element, 1);
@@ -244,70 +226,34 @@ class StageWalk {
     return "";
   }
 
-  std::string ProcessElement(const TypeWalk& type, int compType, const std::string& file, Sums& element) {
-    const int expected = type.Code + 20;
-    const std::string path = ResolvePath(in_.Folder, file);
-    int code = 0;
-    if (Status head = ReadHeadCode(path, code); !head) return head.message;
-    if (code != expected) return file + " is not for a " + type.Label + " element!";
-    ElementRecord record;
-    record.ElmFile = file;
-    if (Status read = ReadElmFile(in_.Folder, expected, type.Label, record); !read) return read.message;
-    UserValues user;
-    (void)ReadUserValues(UserValuesPathOf(path), user);  // unreadable: no user values
-    std::vector<MaterialUse> materials;
-    if (record.ElmType == 0) {
-      ListOwnMaterials(record, user, materials);
-    } else if (std::string e = ListOperationsMaterials(type.Code, compType, record, user, materials); !e.empty()) {
-      return e;
-    }
-    for (const MaterialUse& m : materials) AddMaterial(m, element);
+  std::string ProcessElement(const TypeWalk& type, int compType, const std::string& file, ElementEntry& entry,
+                             Sums& element) {
+    if (!entry.Head) return entry.Head.message;
+    if (entry.Code != type.Code + 20) return file + " is not for a " + type.Label + " element!";
+    if (!entry.Rest) return entry.Rest.message;
+    const ElementMaterials& materials = MaterialsOf(entry, type.Code, compType);
+    if (!materials.Error.empty()) return materials.Error;
+    for (int m = 0; m < materials.Count; ++m) AddMaterial(materials.Use[m], element);
     if (!AllFinite(element)) return file + ": the results are beyond the range of single-precision numbers";
     return "";
   }
 
-  // An element of type 0 lists up to four materials in its values: number, quantity, wastage, life.
-  void ListOwnMaterials(const ElementRecord& elm, const UserValues& user, std::vector<MaterialUse>& list) const {
-    for (int m = 0; m < 4 && !elm.ElmValue[4 * m].empty(); ++m) {
-      MaterialUse use;
-      use.MatNo = static_cast<int>(RoundHalfEven(Val(elm.ElmValue[4 * m])));
-      use.Quantity = static_cast<float>(Val(elm.ElmValue[4 * m + 1]));
-      use.Wastage = static_cast<float>(Val(elm.ElmValue[4 * m + 2]));
-      use.Life = static_cast<float>(Val(elm.ElmValue[4 * m + 3]));
-      list.push_back(WithUserValues(use, user, m));
-    }
-  }
-
-  std::string ListOperationsMaterials(int grpType, int compType, const ElementRecord& elm, const UserValues& user,
-                                      std::vector<MaterialUse>& list) const {
+  // The element's materials for the library of its component, listed at their first use in the run.
+  const ElementMaterials& MaterialsOf(ElementEntry& entry, int grpType, int compType) {
     const OperationsKind kind = mode_ == RunMode::Impact ? OperationsKind::Impact : OperationsKind::Cost;
-    const std::string path = OperationsFilePath(in_.Db, grpType, compType, elm.ElmType, kind);
-    OperationsFile ops;
-    const OperationsStatus read = path.empty() ? OperationsStatus{OperationsOutcome::Unreadable, ""}
-                                               : ReadOperationsFile(path, ops);
-    if (read.outcome == OperationsOutcome::NoMaterials) return "No. of Mat'l in Elm. = 0";
-    if (!read) return "Error reading operations library.";
-    const MaterialSubstitution substitution = SubstitutionFor(ops, user);
-    for (size_t i = 0; i < ops.Blocks.size(); ++i) {
-      const MaterialBlock& block = ops.Blocks[i];
-      const StackResult q = EvaluateOperations(block.Lines, elm.ElmValue, in_.Materials, substitution);
-      if (!q) return FileNameOf(path) + ", material " + std::to_string(i + 1) + ": " + q.Fault;
-      list.push_back(WithUserValues({block.DefaultMatNo, q.X, block.Wastage, block.Life, 0}, user, static_cast<int>(i)));
-    }
-    return "";
-  }
-
-  // The user's record of material position m, when there is one, replaces number, wastage, life and cost.
-  MaterialUse WithUserValues(MaterialUse use, const UserValues& user, int m) const {
-    if (user.UseUserValues && m < user.Count) {
-      use.MatNo = user.MatNo[m];
-      use.Wastage = user.Wastage[m];
-      use.Life = user.Life[m];
-      use.UnitCost = user.Cost[m];
+    std::unique_ptr<ElementMaterials>& slot =
+        entry.Materials[static_cast<size_t>(kind)][static_cast<size_t>(LibraryFor(grpType, compType))];
+    if (slot) return *slot;
+    slot = std::make_unique<ElementMaterials>();
+    const ElementRecord& elm = entry.Data;
+    const UserValues& user = files_.UserValuesOf(entry);
+    if (elm.ElmType == 0) {
+      ListOwnMaterials(elm, user, in_.Materials, *slot);
     } else {
-      use.UnitCost = in_.Materials.MatCost[RowOfMaterial(in_.Materials, use.MatNo)];
+      const OperationsEntry& ops = files_.Operations(grpType, compType, elm.ElmType, kind);
+      ListOperationsMaterials(ops.Read, ops.File, ops.Path, elm, user, in_.Materials, *slot);
     }
-    return use;
+    return *slot;
   }
 
   void AddMaterial(const MaterialUse& m, Sums& element) const {
@@ -349,8 +295,10 @@ class StageWalk {
   int stage_;
   const CalculationInputs& in_;
   LcaResultSet& results_;
+  RunFiles& files_;
   const ProgressSink* progress_;
   DiscountRates rates_;
+  ComponentSums components_;
   bool cancelled_ = false;
 };
 
@@ -399,12 +347,12 @@ StageOutcome RunOperatingEnergy(RunMode mode, const CalculationInputs& in, LcaRe
 
 }  // namespace
 
-StageOutcome RunStage(RunMode mode, int stage, const CalculationInputs& in, LcaResultSet& results,
+StageOutcome RunStage(RunMode mode, int stage, const CalculationInputs& in, LcaResultSet& results, RunFiles& files,
                       const ProgressSink* progress) {
   if (stage == kOperatingEnergy) return RunOperatingEnergy(mode, in, results);
   const bool materialStage = stage == kAsBuilt || stage == kOperatingMaterial || (stage == kDemolition && mode == RunMode::Impact);
   if (!materialStage) return {"Stage " + std::to_string(stage) + " is not a stage of this calculation", false};
-  return StageWalk(mode, stage, in, results, progress).Run();
+  return StageWalk(mode, stage, in, results, files, progress).Run();
 }
 
 namespace {
@@ -433,9 +381,10 @@ CalculationOutcome RunCalculation(RunMode mode, const CalculationInputs& in, Lca
     ClearCostResults(results);
   }
   const std::vector<int> stages = impact ? std::vector<int>{1, 2, 3, 4} : std::vector<int>{1, 2, 3};
+  RunFiles files(in.Folder, in.Db);  // every file is read at its first use in this run, and only then
   for (size_t i = 0; i < stages.size(); ++i) {
     progress.AddLine("   Stage " + std::to_string(stages[i]) + " in progress");
-    const StageOutcome outcome = RunStage(mode, stages[i], in, results, &progress);
+    const StageOutcome outcome = RunStage(mode, stages[i], in, results, files, &progress);
     if (outcome.Cancelled) {
       progress.AddLine(impact ? "   Impact calculation cancelled" : "   LCC calculation cancelled");
       return {false, true, ""};

@@ -10,6 +10,7 @@
 #include "database/MaterialTable.h"
 #include "lca/AssessmentParameters.h"
 #include "lca/LcaResults.h"
+#include "lca/RunFiles.h"
 #include "plant/EnergyHandover.h"
 #include "plant/NonACServices.h"
 
@@ -36,9 +37,10 @@ struct StageOutcome {
   explicit operator bool() const { return Error.empty() && !Cancelled; }
 };
 
-// Runs one stage (1, 2, 3, 4 for impacts; 1, 2, 3 for costs) into results.
+// Runs one stage (1, 2, 3, 4 for impacts; 1, 2, 3 for costs) into results,
+// taking the files from the run's table (made for in.Folder and in.Db).
 // Errors come as one text, innermost first, ended by " Impacting calculation terminated!!".
-StageOutcome RunStage(RunMode mode, int stage, const CalculationInputs& in, LcaResultSet& results,
+StageOutcome RunStage(RunMode mode, int stage, const CalculationInputs& in, LcaResultSet& results, RunFiles& files,
                       const ProgressSink* progress = nullptr);
 
 extern const char* const kOpenProjectFirstRunMessage;  // "Open a project file first!!"
@@ -52,7 +54,8 @@ struct CalculationOutcome {
 
 // A whole run as the main window's commands start it: preconditions (an open
 // project, a database), clearing the results of the mode, then the stages in
-// turn with their status lines on the progress sink.
+// turn with their status lines on the progress sink. The run reads each file
+// once, at its first use, and forgets them all when it ends.
 CalculationOutcome RunCalculation(RunMode mode, const CalculationInputs& in, LcaResultSet& results,
                                   ProgressSink& progress);
 

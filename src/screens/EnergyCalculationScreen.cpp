@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "common/Numbers.h"
 #include "common/Paths.h"
@@ -121,6 +122,9 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
   }
   const std::string loadFile = HourlyLoadFilePath(ws);
   auto year = std::make_unique<HourlyLoadYear>();  // the loads calculated here, for the plant
+  // New hourly loads stand once the plant simulation has used them, or when
+  // the user stops after them; a failed plant run puts the previous ones back.
+  std::optional<PreviousFileKeeper> previousLoads;
   bool calculateLoads = true;
   if (FileExists(loadFile)) {
     const Answer a =
@@ -133,6 +137,7 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
         !InputNamed(ws.EnergyFiles.ConFile, "Construction File", prompts)) {
       return false;
     }
+    previousLoads.emplace(loadFile);
     log.AddLine("Started to calculate cooling load");
     LoadRunFiles files;
     files.EciFile = ws.EnergyFiles.EciFile;
@@ -151,7 +156,10 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     }
     log.AddLine("Cooling load calculation completed");
   }
-  if (!prompts.AskYesNo("Proceed to predict air-conditioning energy use?")) return false;
+  if (!prompts.AskYesNo("Proceed to predict air-conditioning energy use?")) {
+    if (previousLoads) previousLoads->Accept();
+    return false;
+  }
 
   log.AddLine("Started to calculate A/C energy use");
   PlantRunFiles files;
@@ -175,6 +183,7 @@ bool CalculateAirConditioning(Workspace& ws, Prompts& prompts, ProgressSink& log
     log.AddLine(ws.Sim.SimMessage);
     return false;
   }
+  if (previousLoads) previousLoads->Accept();
   log.AddLine("A/C energy use calculation completed");
   return true;
 }

@@ -19,6 +19,7 @@
 #include "ScreenControls.h"
 #include "TextConversion.h"
 #include "frmElmSelect.h"
+#include "frmSelCons.h"
 #include "frmInpMatData.h"
 #include "frmMatLib.h"
 
@@ -64,8 +65,9 @@ void frmGroupComp::SetHooks() {
     screen.exec();
     return screen.Picked();
   };
-  // The construction screen takes the layers once it is part of the program;
-  // until then Save As Construction is not offered.
+  hooks.ShowConstructionScreen = [this](const kelca::ConstructionHandover& handover) {
+    ShowConstructionWithLayers(ws_, prompts_, handover.Layers, MaterialLibraryPicker(ws_.Materials, this), this);
+  };
 }
 
 void frmGroupComp::BuildMenu() {

@@ -17,6 +17,7 @@
 #include "app/ReportWriters.h"
 #include "frmBldgSysInput.h"
 #include "frmEgyCalInput.h"
+#include "frmMatLib.h"
 
 namespace {
 template <class Widget>
@@ -30,11 +31,11 @@ Widget* NamedKeepingPlace(Widget* widget, const char* name) {
 }
 }  // namespace
 
-frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string settingsFolder, QWidget* parent)
+frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, kelca::StartupFolders folders, QWidget* parent)
     : QMainWindow(parent),
       ws_(ws),
       prompts_(prompts),
-      shell_(ws, prompts, std::move(settingsFolder)),
+      shell_(ws, prompts, std::move(folders)),
       assessment_(this, ws, prompts, shell_),
       energy_(this, ws, prompts, shell_) {
   setObjectName("frmMain");
@@ -44,6 +45,7 @@ frmMain::frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string sett
   ConnectCommands();
   connect(mnuEditBEUInput, &QAction::triggered, this, [this, &ws, &prompts] {
     frmEgyCalInput screen(ws, prompts, this);
+    screen.SetMaterialPicker(MaterialLibraryPicker(ws.Materials, &screen));
     screen.exec();
   });
   shell_.Hooks.ShowBuildingInput = [this] { ShowBuildingInputScreen(); };

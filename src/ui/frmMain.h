@@ -24,8 +24,7 @@ class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // settingsFolder holds the start-up settings file and the activity log.
-  frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, std::string settingsFolder, QWidget* parent = nullptr);
+  frmMain(kelca::Workspace& ws, kelca::Prompts& prompts, kelca::StartupFolders folders, QWidget* parent = nullptr);
 
   // The start-up steps; run once the window is shown.
   void Startup();

@@ -85,3 +85,11 @@ void frmMatLib::Close() {
     reject();
   }
 }
+
+kelca::MaterialPicker MaterialLibraryPicker(const kelca::MaterialTable& materials, QWidget* parent) {
+  return [&materials, parent](int) {
+    frmMatLib picker(materials, parent);
+    picker.exec();
+    return picker.Picked().PickedNo;
+  };
+}

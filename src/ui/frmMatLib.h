@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "database/MaterialTable.h"
+#include "screens/ConstructionScreen.h"
 #include "screens/MatLibScreen.h"
 
 class QLabel;
@@ -36,3 +37,6 @@ class frmMatLib : public QDialog {
   QLineEdit* txtSrch;
   QPushButton *cmdSrch, *cmdNX, *cmdIgnore, *cmdBM, *cmdSM, *cmdClose;
 };
+
+// The construction screen's material choice through this picker, shown over parent.
+kelca::MaterialPicker MaterialLibraryPicker(const kelca::MaterialTable& materials, QWidget* parent);

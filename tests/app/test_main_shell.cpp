@@ -19,7 +19,9 @@ constexpr const char* kFirstStep = "   First step: Open LCIA/LCC Database using 
 
 class MainShellTest : public ::testing::Test {
  protected:
-  MainShellTest() : shell(*ws, prompts, tmp.Folder() + "config/") {
+  MainShellTest()
+      : shell(*ws, prompts, {.Settings = tmp.Folder() + "config/", .Home = tmp.Folder() + "home/",
+                             .InstalledDb = tmp.Folder() + "installed/"}) {
     std::filesystem::create_directories(tmp.File("db"));
     std::filesystem::create_directories(tmp.File("config"));
     const std::string text = kelca::testing::MaterialFileText({{{1, "Concrete", "m3"}}, {}, {}});
@@ -55,10 +57,10 @@ class MainShellTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MainShellTest, StartupLoadsTheRememberedDatabaseOnlyWhereItStillIs) {
-  shell.Startup();  // no settings yet: nothing is asked
+  shell.Startup();  // no settings yet and no installed database: nothing is asked
   EXPECT_TRUE(prompts.log.empty());
   EXPECT_EQ(Line(22), kFirstStep);
-  EXPECT_EQ(ws->CurrentFolder, tmp.Folder() + "config/");
+  EXPECT_EQ(ws->CurrentFolder, tmp.Folder() + "home/");
   EXPECT_TRUE(std::filesystem::exists(tmp.File("config/LCA_ZQ.LOG")));
   EXPECT_EQ(ws->Params.CurrentWeights, ws->Params.DefaultWeights);
 
@@ -78,11 +80,35 @@ TEST_F(MainShellTest, StartupLoadsTheRememberedDatabaseOnlyWhereItStillIs) {
   EXPECT_EQ(Line(22), "   LCIA profile file loaded");
 }
 
+TEST_F(MainShellTest, AFirstStartOffersTheInstalledDatabaseOnce) {
+  std::filesystem::copy(tmp.File("db"), tmp.File("installed"));
+  const std::string offer = "YesNo: No LCIA/LCC database has been opened yet. Open the database installed with the "
+                            "program in " + tmp.Folder() + "installed/?";
+  shell.Startup();  // declined: the program starts empty and asks again next time
+  EXPECT_EQ(prompts.log, Texts{offer});
+  EXPECT_FALSE(shell.Fields.DatabaseChecked);
+  EXPECT_EQ(ws->CurrentFolder, tmp.Folder() + "home/");
+  EXPECT_FALSE(std::filesystem::exists(tmp.File("config/LCA_ZQ_Str.TXT")));
+
+  prompts.log.clear();
+  prompts.QueueAnswer(Answer::Yes);
+  shell.Startup();
+  EXPECT_EQ(prompts.log, Texts{offer});
+  EXPECT_EQ(ws->Db.LcaDbFolder, tmp.Folder() + "installed/");
+  EXPECT_EQ(ws->Materials.MatName[1], "Concrete");
+  EXPECT_EQ(tmp.Read("config/LCA_ZQ_Str.TXT"), "\"" + tmp.Folder() + "installed/\"\r\n");
+
+  prompts.log.clear();
+  shell.Startup();  // remembered now: loaded without a question
+  EXPECT_TRUE(prompts.log.empty());
+  EXPECT_TRUE(shell.Fields.DatabaseChecked);
+}
+
 TEST_F(MainShellTest, OpenDatabaseAsksRemembersTheChoiceAndReportsAMalformedFile) {
   shell.Startup();
   shell.OpenDatabase();  // cancelled
   ASSERT_EQ(prompts.dialogs.size(), 1u);
-  EXPECT_EQ(prompts.dialogs[0].initialFolder, tmp.Folder() + "config/");
+  EXPECT_EQ(prompts.dialogs[0].initialFolder, tmp.Folder() + "home/");
   EXPECT_EQ(prompts.Messages(), Texts{"No material LCIA profile file loaded!!"});
 
   prompts.QueueFile(Db() + "MATLCIA.IDB");

@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Paths.h"
@@ -12,6 +13,7 @@
 #include "plant/NonACServices.h"
 #include "plant/PlantInput.h"
 #include "support/CliRun.h"
+#include "support/SmallProject.h"
 #include "support/TempFolder.h"
 
 using namespace kelca;
@@ -28,6 +30,12 @@ void CopyOffice(const TempFolder& tmp) {
 
 CliRun RunEnergy(const TempFolder& tmp, const std::string& extra = "") {
   return RunCli("energy " + Quote(tmp.File("office/OFFICE.PRJ")) + " --db " + Quote(kDb) + " " + extra);
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
 }
 
 }  // namespace
@@ -109,18 +117,29 @@ TEST(EnergyCommand, FaultsPrintTheirMessagesAndWriteNoResults) {
   ASSERT_TRUE(ReadPlantFile(tmp.File("office/OFFICE.WSS"), plant));
   plant.ChillerCount = 0;
   ASSERT_TRUE(WritePlantFile(tmp.File("empty.WSS"), "Office", plant));
-  const CliRun run = RunEnergy(tmp, "--wss " + Quote(tmp.File("empty.WSS")));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.output.find("A/C energy use calculation terminated.\nSimPrep: No Chillers?"), std::string::npos)
-      << run.output;
-  EXPECT_FALSE(FileExists(tmp.File("office/OFFICE.EUR")) || FileExists(tmp.File("office/BCLnEQW.SDF")));
+  // The loads are calculated anew and the plant then fails: the previous
+  // hourly loads stay, and with none before, none are left.
+  const std::string previousLoads = "hourly loads of an earlier run\r\n";
+  for (const bool hadLoads : {false, true}) {
+    if (hadLoads) tmp.Write("office/AnHSpCL.TXT", previousLoads);
+    const CliRun run = RunEnergy(tmp, "--wss " + Quote(tmp.File("empty.WSS")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("A/C energy use calculation terminated.\nSimPrep: No Chillers?"), std::string::npos)
+        << run.output;
+    EXPECT_FALSE(FileExists(tmp.File("office/OFFICE.EUR")) || FileExists(tmp.File("office/BCLnEQW.SDF")));
+    if (hadLoads) {
+      EXPECT_EQ(tmp.Read("office/AnHSpCL.TXT"), previousLoads);
+    } else {
+      EXPECT_FALSE(FileExists(tmp.File("office/AnHSpCL.TXT")));
+    }
+  }
 
   NonACServices services;
   ASSERT_TRUE(ReadNonACFile(tmp.File("office/OFFICE.NAC"), services));
   ASSERT_GE(services.TownGas.Count, 1);
   services.TownGas.System[1].Efficiency = 0;
   ASSERT_TRUE(WriteNonACFile(tmp.File("office/OFFICE.NAC"), "Office", services));
-  const CliRun gas = RunEnergy(tmp, "--reuse-loads");
+  const CliRun gas = RunEnergy(tmp);
   EXPECT_EQ(gas.status, 1);
   EXPECT_NE(gas.output.find("Error: Zero Eff. for Gas System No.1"), std::string::npos) << gas.output;
   EXPECT_EQ(RunCli("energy " + Quote(tmp.File("office/OFFICE.PRJ"))).status, 2);  // no --db
@@ -141,4 +160,55 @@ TEST(EnergyCommand, AnEnergyInputFileBringsItsOwnConstructionsAndARunFaultIsPrin
   ASSERT_NE(first, std::string::npos) << run.output;
   EXPECT_EQ(run.output.find(fault, first + 1), std::string::npos) << run.output;  // printed once
   EXPECT_EQ(run.output.find(tmp.File("other/B.CON"), first), first + fault.size()) << run.output;
+}
+
+// On a terminal the room-months and plant months share one line rewritten in
+// place; a pipe gets every log line as before; --quiet leaves only the results
+// and a run error; --log keeps the whole log. All give the same results.
+TEST(EnergyCommand, ShowsAProgressLineOnATerminalAndKeepsTheWholeLogInAFile) {
+  TempFolder tmp;
+  WriteSmallProject(tmp.Folder());
+  const std::string energy = "'" KELCA_CLI_PATH "' energy STARTER.PRJ --db '" + kDb + "'";
+  // script runs the command on a pseudo-terminal and passes on what it shows.
+  const CliRun tty = RunShell("script -q -e -c \"" + energy + " --log run.log --eur TTY.EUR\" /dev/null", tmp.Folder());
+  ASSERT_EQ(tty.status, 0) << tty.output;
+  EXPECT_EQ(Count(tty.output, "Processing Month"), 0u) << tty.output;
+  for (const auto& [shown, times] : std::vector<std::pair<std::string, size_t>>{
+           {"\rCooling loads: room 1 of 2, month 1 of 12, 0:", 1},
+           {" elapsed (Office north)\x1b[K", 12},
+           {"\rCooling loads: room 2 of 2, month 12 of 12, 0:", 1},
+           {" elapsed (Office interior)\x1b[K", 12},
+           {"\rPlant simulation: month 12 of 12, 0:", 1},
+           {"Space Load Calculations Finished!", 1},
+           {"Annual Energy Use for Air Conditioning", 1}}) {
+    EXPECT_EQ(Count(tty.output, shown), times) << shown << "\n" << tty.output;
+  }
+  const std::string log = tmp.Read("run.log");
+  EXPECT_EQ(log.rfind("Started to calculate cooling load\r\n", 0), 0u) << log;
+  EXPECT_EQ(Count(log, "Modelling Office north - Processing Month No."), 12u);
+  EXPECT_EQ(Count(log, "Modelling Office interior - Processing Month No.12....\r\n"), 1u);
+  EXPECT_EQ(Count(log, "Plant Simulation - Processing Month No."), 12u);
+  EXPECT_EQ(Count(log, "\r\n"), Count(log, "\n"));
+
+  const CliRun piped = RunCli("energy STARTER.PRJ --db " + Quote(kDb) + " --eur PIPED.EUR", tmp.Folder());
+  ASSERT_EQ(piped.status, 0) << piped.output;
+  EXPECT_EQ(Count(piped.output, "\r"), 0u);
+  EXPECT_EQ(Count(piped.output, "Processing Month No."), 36u);
+  const CliRun quiet = RunCli("energy STARTER.PRJ --db " + Quote(kDb) + " --quiet --eur QUIET.EUR", tmp.Folder());
+  ASSERT_EQ(quiet.status, 0) << quiet.output;
+  EXPECT_EQ(quiet.output.rfind("\nAnnual Energy Use for Air Conditioning", 0), 0u) << quiet.output;
+  EXPECT_EQ(Count(quiet.output, "calculat"), 0u) << quiet.output;
+  EXPECT_EQ(tmp.Read("TTY.EUR"), tmp.Read("PIPED.EUR"));
+  EXPECT_EQ(tmp.Read("TTY.EUR"), tmp.Read("QUIET.EUR"));
+
+  PlantInput plant;
+  ASSERT_TRUE(ReadPlantFile(tmp.File("STARTER.WSS"), plant));
+  plant.ChillerCount = 0;
+  ASSERT_TRUE(WritePlantFile(tmp.File("STARTER.WSS"), "Starter", plant));
+  const CliRun fault = RunCli("energy STARTER.PRJ --db " + Quote(kDb) + " --quiet --reuse-loads", tmp.Folder());
+  EXPECT_EQ(fault.status, 1);
+  EXPECT_EQ(fault.output, "SimPrep: No Chillers?\n");
+  EXPECT_EQ(RunCli("energy STARTER.PRJ --db " + Quote(kDb) + " --log " + Quote(tmp.File("no/such/run.log")),
+                   tmp.Folder()).output,
+            "kelca-cli energy: cannot write the run log " + tmp.File("no/such/run.log") + "\n");
 }

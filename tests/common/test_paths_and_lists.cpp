@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -46,6 +47,16 @@ TEST(Paths, CaseInsensitiveFallbackFindsFilesAndTheirFolders) {
            {"nofolder/x", "nofolder/x"}, {"FOUND/E7.IMP", "Found/e7.imp"}, {"found/SUB/a.txt", "Found/sub/A.TXT"},
            {"FOUND/GONE.IMP", "FOUND/GONE.IMP"}, {"found", "found"}}) {  // a folder is no file
     EXPECT_EQ(FindExistingFile(tmp.File(asked)), tmp.File(found)) << asked;
+  }
+  // A finder that lists each folder once finds the same files, the second time from its listing.
+  FileFinder finder;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const char* asked : {"matlcia.idb", "MATLCIA.IDB", "OTHER.IDB", "nofolder/x", "FOUND/E7.IMP",
+                              "Found/E7.IMP", "found/SUB/a.txt", "FOUND/GONE.IMP", "found", "Found/sub"}) {
+      const std::string expected = FindExistingFile(tmp.File(asked));
+      const bool exists = std::filesystem::is_regular_file(expected);
+      EXPECT_EQ(finder.Find(tmp.File(asked)), exists ? std::optional(expected) : std::nullopt) << asked;
+    }
   }
 }
 

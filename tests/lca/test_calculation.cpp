@@ -197,13 +197,14 @@ TEST_F(Calculation, LivesBeyondFiftyYearsAndNegativeLives) {
   EXPECT_NEAR(g.Waste[kDemolition], 6, 1e-5);
 }
 
-TEST_F(Calculation, AMaterialMissingFromTheDatabaseAddsNothing) {
-  OneFoundationElement({"77", "5", "10", "20", "", "9"});
-  ASSERT_TRUE(RunImpacts().Completed);
-  EXPECT_EQ(ws->Results.Bldg.Impact[kWholeLife][1], 0);
-  EXPECT_EQ(ws->Results.Bldg.Energy[kWholeLife], 0);
-  // The waste quantity itself is counted whatever the material.
-  EXPECT_NEAR(ws->Results.Bldg.Waste[kDemolition], 5 * 6, 1e-4);
+TEST_F(Calculation, AMaterialNumberThatNoMaterialHasStopsTheRunNamingTheElement) {
+  for (const char* number : {"77", "999", "4294967297", "-1", "abc"}) {
+    OneFoundationElement({number, "5", "10", "20", "", "9"});
+    const CalculationOutcome out = RunImpacts();
+    EXPECT_FALSE(out.Completed) << number;
+    EXPECT_EQ(out.Message, Terminated(std::string("F1.FDN Err with C1.FDC Err with E1.FDE: material \"") + number +
+                                      "\" is not in the material database"));
+  }
 }
 
 TEST_F(Calculation, SelectionsSkipGroupsAndPortionsCollectComponents) {
@@ -253,6 +254,23 @@ TEST_F(Calculation, OperationsFilesGiveQuantitiesAndUserValuesOverrideTheDefault
   EXPECT_EQ(p.Impact[kOperatingMaterial][1], 0);    // lives 50 years
   EXPECT_NEAR(p.Cost[kAsBuilt], 11 * 6, 1e-4);      // the user's unit cost, not 9
   EXPECT_EQ(p.Cost[kOperatingMaterial], 0);
+}
+
+TEST_F(Calculation, AnElementServingTwoLibrariesTakesEachOnesOperationsAndEveryRunReadsTheFilesAgain) {
+  // E12 gives value 1 in FABRIC (Envelope) and value 1 x value 2 in CONTENTS.
+  std::filesystem::create_directories(ws->Db.FabricLibFolder);
+  std::filesystem::create_directories(ws->Db.ContentsLibFolder);
+  WriteOps(ws->Db.FabricLibFolder + "E12.IMP", {{5, {{1, 99}}, 0, 50}});
+  WriteOps(ws->Db.ContentsLibFolder + "E12.IMP", {{5, {{1, 0}, {2, 3}}, 0, 50}});
+  AddComponent(210, "ENV.FLC", 0, {{"E12.FLE", 12}});
+  AddComponent(210, "FIT.FLC", 2, {{"E12.FLE", 12}});
+  AddGroup(kFloor, "L1.FLR", 1, {{"ENV.FLC", 0, 1}, {"FIT.FLC", 2, 1}});
+  for (const auto& [values, envelope, contents] : {std::tuple{"2", 2.0f, 6.0f}, std::tuple{"4", 4.0f, 12.0f}}) {
+    AddElement(220, "E12.FLE", 12, {values, "3"});  // changed on disk between the runs
+    ASSERT_TRUE(RunImpacts().Completed);
+    EXPECT_FLOAT_EQ(ws->Results.FlrPortion[0].Impact[kAsBuilt][1], envelope) << values;
+    EXPECT_FLOAT_EQ(ws->Results.FlrPortion[2].Impact[kAsBuilt][1], contents) << values;
+  }
 }
 
 TEST_F(Calculation, FoundationComponentsOfAnyTypeUseFoundFoundInAnyLetterCase) {
@@ -393,13 +411,17 @@ TEST_F(Calculation, ErrorChainsWordForWord) {
   AddComponent(310, "C4.SRC", 0, {{"E4.SRE", 12}});
   AddComponent(310, "C6.SRC", 0, {{"E6.SRE", 13}});
   WriteOps(ws->Db.MechLibFolder + "E13.IMP", {});
-  EXPECT_EQ(runWithSecondGroup(kServices, "S1.SER", {{"C4.SRC", 0, 1}}),
-            Terminated("S1.SER Err with C4.SRC Err with Error reading operations library."));
+  // The operations file's own fault follows the fixed text, naming the file (and line).
+  const std::string readError = "Err with C4.SRC Err with Error reading operations library. ";
+  std::string message = runWithSecondGroup(kServices, "S1.SER", {{"C4.SRC", 0, 1}});
+  EXPECT_TRUE(message.starts_with("S1.SER " + readError + "Cannot open ")) << message;
+  EXPECT_NE(message.find("E12.IMP"), std::string::npos) << message;
   EXPECT_EQ(runWithSecondGroup(kServices, "S2.SER", {{"C6.SRC", 0, 1}}),
             Terminated("S2.SER Err with C6.SRC Err with No. of Mat'l in Elm. = 0"));
   tmp.Write("db/MECHASER/E12.IMP", "1\r\n\"m\",5,2\r\n1,0,\"\",\"\"\r\n");
-  EXPECT_EQ(runWithSecondGroup(kServices, "S3.SER", {{"C4.SRC", 0, 1}}),
-            Terminated("S3.SER Err with C4.SRC Err with Error reading operations library."));
+  message = runWithSecondGroup(kServices, "S3.SER", {{"C4.SRC", 0, 1}});
+  EXPECT_TRUE(message.starts_with("S3.SER " + readError)) << message;
+  EXPECT_NE(message.find("E12.IMP: line 4: the file ends early"), std::string::npos) << message;
 }
 
 TEST_F(Calculation, FilesThatCannotBeOpenedStopTheRunNamingThem) {

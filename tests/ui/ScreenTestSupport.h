@@ -108,7 +108,7 @@ struct MainWindowFixture : ScreenFixture {
       tmp.Write("db/MATLCIA.ILF", text);
       tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + tmp.File("db/") + "\"\r\n");
     }
-    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
+    window = std::make_unique<frmMain>(*ws, prompts, kelca::StartupFolders{.Settings = tmp.File("config/")});
     window->show();
     window->Startup();
   }

@@ -27,7 +27,7 @@ struct Fixture : kelca::testing::ScreenFixture {
   Fixture() {
     std::filesystem::create_directories(tmp.File("config"));
     tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + kelca::testing::kSampleDb + "\"\r\n");
-    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
+    window = std::make_unique<frmMain>(*ws, prompts, kelca::StartupFolders{.Settings = tmp.File("config/")});
     window->show();
     window->Startup();
   }

@@ -67,7 +67,6 @@ class TestGroupComp : public QObject {
     QCOMPARE(s->windowTitle(), QString("Floor Component and Elements"));
     QCOMPARE(Find<QLabel>(s, "lblCompNo")->text(), QString("No. in this Floor"));
     QVERIFY(Find<QAction>(s, "mnuFLComp")->isEnabled());
-    QVERIFY(!Find<QAction>(s, "mnuFSCons")->isEnabled());  // until the construction screen takes the layers
     kelca::testing::Choose(Find<QComboBox>(s, "cboCompType"), "Frame");
     QVERIFY(Find<QLabel>(s, "Label3")->isVisible());
 
@@ -97,6 +96,34 @@ class TestGroupComp : public QObject {
     PickLine(s, "lstElm", 2);
     QVERIFY(Find<QRadioButton>(s, "Option2")->isChecked());
     QVERIFY(f.prompts.Messages().empty());
+  }
+
+  void saveAsConstructionHandsTheLayersToTheConstructionScreen() {
+    Fixture f;
+    auto screen = f.Open();
+    QWidget* s = screen.get();
+    kelca::testing::Choose(Find<QComboBox>(s, "cboCompType"), "Frame");
+    f.AddElement(s, "A", "floor SLAB");
+    // The material data screen asks for what the element does not give; then
+    // the construction screen opens with the layer.
+    QStringList layers;
+    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+      if (modal->objectName() == "frmSelCons") {
+        layers = Lines(Find<QListWidget>(modal, "lstElmIC"));
+        static_cast<QDialog*>(modal)->reject();
+        return;
+      }
+      const bool thickness = !Find<QPushButton>(modal, "cmdSel")->isVisible();
+      Type(Find<QLineEdit>(modal, "txtMatProp"), thickness ? "0.2" : "3");
+      WhenModalOpens(answer);
+      Click(modal, "cmdReturn");
+    };
+    QVERIFY(Find<QAction>(s, "mnuFSCons")->isEnabled());
+    f.prompts.QueueAnswer(kelca::Answer::No);  // "Save data first?" on leaving the construction screen
+    WhenModalOpens(answer);
+    Find<QAction>(s, "mnuFSCons")->trigger();
+    QCOMPARE(layers.size(), 1);
+    QVERIFY2(layers[0].contains("; Thk. "), qPrintable(layers[0]));
   }
 
   void theGridHoldsSixteenValuesThroughTheFileAndAPendingCellShowsItsMark() {

@@ -22,7 +22,7 @@ struct Fixture : kelca::testing::ScreenFixture {
                           std::filesystem::copy_options::recursive);
     std::filesystem::create_directories(tmp.File("config"));
     tmp.Write("config/LCA_ZQ_Str.TXT", "\"" KELCA_SOURCE_DIR "/data/db/\"\r\n");
-    window = std::make_unique<frmMain>(*ws, prompts, tmp.File("config/"));
+    window = std::make_unique<frmMain>(*ws, prompts, kelca::StartupFolders{.Settings = tmp.File("config/")});
     window->show();
     window->Startup();
   }
