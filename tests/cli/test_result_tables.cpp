@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <tuple>
 
 #include "building/GroupTypes.h"
@@ -23,16 +22,6 @@ using namespace kelca::testing;
 namespace {
 
 const std::vector<std::string> kModules{"A-C", "A1-A5", "B4", "B6", "C1-C4"};
-
-// The values printed after a label, from the first line at or after from that starts with it.
-std::vector<std::string> Printed(const std::string& output, const std::string& label, size_t from = 0) {
-  const size_t at = output.find("\n" + label, from);
-  if (at == std::string::npos) return {};
-  std::istringstream in(output.substr(at + 1 + label.size(), output.find('\n', at + 1) - at - 1 - label.size()));
-  std::vector<std::string> values;
-  for (std::string v; in >> v;) values.push_back(v);
-  return values;
-}
 
 float Number(const CsvField& field) {
   EXPECT_FALSE(field.Quoted) << field.Text;
@@ -135,11 +124,11 @@ TEST(ResultTables, TheStarterProjectsTableHoldsEveryFigureOfEveryViewOnce) {
   EXPECT_GT(Number(weighted[8]), 0);
 
   // assess prints the whole building per m2 below the table.
-  const std::vector<std::string> whole = Printed(run.output, "2. Global Warming (kg CO2 eq.)");
-  const std::vector<std::string> perArea = Printed(run.output, "2. Global Warming (kg CO2 eq./m²)");
+  const std::vector<std::string> whole = PrintedValues(run.output, "2. Global Warming (kg CO2 eq.)");
+  const std::vector<std::string> perArea = PrintedValues(run.output, "2. Global Warming (kg CO2 eq./m²)");
   ASSERT_EQ(perArea.size(), 5u) << run.output;
   for (size_t s = 0; s < 5; ++s) EXPECT_NEAR(std::stod(perArea[s]), std::stod(whole[s]) / cfa, std::stod(whole[s]) * 1e-6);
-  EXPECT_EQ(Printed(run.output, "13. Life Cycle Cost (ZQ$/m²)").size(), 5u);
+  EXPECT_EQ(PrintedValues(run.output, "13. Life Cycle Cost (ZQ$/m²)").size(), 5u);
 
   // Without a floor area the per-m2 columns stay empty.
   info.CFA = 0;
@@ -194,10 +183,10 @@ TEST(CompareCommand, PrintsAndWritesBothCasesTheirDifferenceAndChange) {
   ASSERT_EQ(run.status, 0) << run.output;
   const size_t asBuilt = run.output.find("Whole building, As Built (A1-A5)");
   ASSERT_NE(asBuilt, std::string::npos) << run.output;
-  EXPECT_EQ(Printed(run.output, "2. Global Warming (kg CO2 eq.)", asBuilt),
+  EXPECT_EQ(PrintedValues(run.output, "2. Global Warming (kg CO2 eq.)", asBuilt),
             (std::vector<std::string>{"1000", "1250", "250", "+25.0%"}));
-  EXPECT_EQ(Printed(run.output, "13. Life Cycle Cost (ZQ$)", asBuilt), (std::vector<std::string>{"0", "500", "500", "-"}));
-  EXPECT_EQ(Printed(run.output, "14. Single Score", asBuilt).size(), 4u);
+  EXPECT_EQ(PrintedValues(run.output, "13. Life Cycle Cost (ZQ$)", asBuilt), (std::vector<std::string>{"0", "500", "500", "-"}));
+  EXPECT_EQ(PrintedValues(run.output, "14. Single Score", asBuilt).size(), 4u);
   EXPECT_EQ(run.output.find("differ"), std::string::npos);
 
   // The table: 14 parts, portions and groups, 5 stages, 14 figures.

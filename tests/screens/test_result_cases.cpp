@@ -134,22 +134,6 @@ TEST_F(ResultsFixture, ResultFileRoundTripKeepsEveryValue) {
   EXPECT_EQ(read->FdnGroup[1].Cost[0], 0);  // an unused group slot is not stored
 }
 
-TEST_F(ResultsFixture, ResultFileLaysOutTheBuildingBlockFirst) {
-  ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
-  const std::string text = tmp.Read("C.RES");
-  std::vector<std::string> lines;
-  for (size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
-    lines.push_back(text.substr(at, text.find('\r', at) - at));
-  }
-  // Two name lines and the group lists (1, 0 and 2 groups), then Bldg, Fdn, Flr and Ser on each line.
-  EXPECT_EQ(lines[4], "0");
-  const LcaResultSet& r = ws->Results;
-  EXPECT_EQ(lines[9], FormatSingle(r.Bldg.Impact[0][1]) + "," + FormatSingle(r.Fdn.Impact[0][1]) + "," +
-                          FormatSingle(r.Flr.Impact[0][1]) + "," + FormatSingle(r.Ser.Impact[0][1]));
-  // 70 building lines, then 15 portion blocks and 3 group blocks of 70 lines each.
-  EXPECT_EQ(lines.size(), 8u + 70 + 70 * (3 + 5) + 70 * 3);
-}
-
 TEST_F(ResultsFixture, MalformedResultFilesLeaveTheCaseAsItWas) {
   ASSERT_TRUE(WriteResultFile(tmp.File("C.RES"), ws->Project, ws->Results));
   const std::string good = tmp.Read("C.RES");

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace kelca::testing {
 
@@ -34,5 +36,23 @@ inline CliRun RunCli(const std::string& args, const std::string& folder = "") {
 }
 
 inline std::string Quote(const std::string& path) { return "'" + path + "'"; }
+
+// The blank-separated values printed after a label, on the first line at or
+// after from that starts with it.
+inline std::vector<std::string> PrintedValues(const std::string& output, const std::string& label, size_t from = 0) {
+  const size_t at = output.find("\n" + label, from);
+  if (at == std::string::npos) return {};
+  std::istringstream in(output.substr(at + 1 + label.size(), output.find('\n', at + 1) - at - 1 - label.size()));
+  std::vector<std::string> values;
+  for (std::string v; in >> v;) values.push_back(v);
+  return values;
+}
+
+// How often part occurs in text.
+inline size_t CountOf(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
 
 }  // namespace kelca::testing
