@@ -58,12 +58,6 @@ struct BuildingFixture : ScreenFixture {
   void BlockFile(const std::string& name) { std::filesystem::create_directories(tmp.File(name + "/inside")); }
 };
 
-inline QStringList Lines(const QListWidget* list) {
-  QStringList lines;
-  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-  return lines;
-}
-
 inline void PickLine(QWidget* screen, const char* list, int row) { Find<QListWidget>(screen, list)->setCurrentRow(row); }
 
 // A click on a cell of a grid, as the user makes it.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -54,6 +55,12 @@ inline void Type(QLineEdit* box, const QString& text) {
   if (box->text() != text) box->setText(text);
 }
 
+inline QStringList Lines(const QListWidget* list) {
+  QStringList lines;
+  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+  return lines;
+}
+
 inline QStringList Entries(const QComboBox* box) {
   QStringList entries;
   for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
@@ -97,7 +104,8 @@ struct ScreenFixture {
 };
 
 // The main window, shown and started up over a settings folder of its own; with
-// a database, one of no materials is remembered there and loads at start-up.
+// a database, one of no materials is remembered there and loads at start-up;
+// or the database folder given is remembered.
 struct MainWindowFixture : ScreenFixture {
   explicit MainWindowFixture(bool withDatabase = false) {
     std::filesystem::create_directories(tmp.File("config"));
@@ -108,6 +116,14 @@ struct MainWindowFixture : ScreenFixture {
       tmp.Write("db/MATLCIA.ILF", text);
       tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + tmp.File("db/") + "\"\r\n");
     }
+    Start();
+  }
+  explicit MainWindowFixture(const std::string& databaseFolder) {
+    std::filesystem::create_directories(tmp.File("config"));
+    tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + databaseFolder + "\"\r\n");
+    Start();
+  }
+  void Start() {
     window = std::make_unique<frmMain>(*ws, prompts, kelca::StartupFolders{.Settings = tmp.File("config/")});
     window->show();
     window->Startup();

@@ -23,26 +23,19 @@ using kelca::testing::WhenModalOpens;
 
 namespace {
 // The main window started over the sample database, and the new project's folder.
-struct Fixture : kelca::testing::ScreenFixture {
-  Fixture() {
-    std::filesystem::create_directories(tmp.File("config"));
-    tmp.Write("config/LCA_ZQ_Str.TXT", "\"" + kelca::testing::kSampleDb + "\"\r\n");
-    window = std::make_unique<frmMain>(*ws, prompts, kelca::StartupFolders{.Settings = tmp.File("config/")});
-    window->show();
-    window->Startup();
-  }
+struct Fixture : kelca::testing::MainWindowFixture {
+  Fixture() : MainWindowFixture(kelca::testing::kSampleDb) {}
   std::string InProject(const std::string& name) const { return tmp.File("NEWPROJ/" + name); }
-  QAction* Menu(const char* name) const { return Find<QAction>(window.get(), name); }
 
   void TypeCell(QWidget* editor, int row, const QString& value) {
     ClickCell(editor, "msgElm", row, 2);
-    Type(Find<QLineEdit>(editor, "txtmsgCell"), value);
+    Type(kelca::testing::Find<QLineEdit>(editor, "txtmsgCell"), value);
     Click(editor, "cmdEnter");
   }
   // Starts an element, picks its type in the element picker.
   void StartElement(QWidget* editor, const QString& name, const QString& typeSearch) {
     Click(editor, "cmdAddElm");
-    Type(Find<QLineEdit>(editor, "txtElmName"), name);
+    Type(kelca::testing::Find<QLineEdit>(editor, "txtElmName"), name);
     WhenModalOpens([typeSearch](QWidget* picker) { SearchAndClose(picker, typeSearch, "cmdOK"); });
     Click(editor, "cmdElmType");
   }
@@ -53,9 +46,9 @@ struct Fixture : kelca::testing::ScreenFixture {
   // The component editor: 10 m3 of concrete C30/37 (5 % wastage, 60 years)
   // listed by a type 0 element, and a 100 m2 slab of 0.2 m with 120 kg/m3.
   void BuildComponent(QWidget* editor) {
-    Type(Find<QLineEdit>(editor, "txtCompName"), "Structure");
-    kelca::testing::Choose(Find<QComboBox>(editor, "cboCompType"), "Frame");
-    Type(Find<QLineEdit>(editor, "txtCompNo"), "2");
+    Type(kelca::testing::Find<QLineEdit>(editor, "txtCompName"), "Structure");
+    kelca::testing::Choose(kelca::testing::Find<QComboBox>(editor, "cboCompType"), "Frame");
+    Type(kelca::testing::Find<QLineEdit>(editor, "txtCompNo"), "2");
     StartElement(editor, "Screed", "listed materials");
     WhenModalOpens([](QWidget* picker) { SearchAndClose(picker, "c30/37", "cmdClose"); });
     ClickCell(editor, "msgElm", 0, 2);
@@ -69,21 +62,19 @@ struct Fixture : kelca::testing::ScreenFixture {
     TypeCell(editor, 2, "120");
     SaveElement(editor, "SLAB.FLE");
     prompts.QueueFile(InProject("STRUCT.FLC"));
-    Find<QAction>(editor, "mnuFSComp")->trigger();
-    Find<QAction>(editor, "mnuDirRet")->trigger();
+    kelca::testing::Find<QAction>(editor, "mnuFSComp")->trigger();
+    kelca::testing::Find<QAction>(editor, "mnuDirRet")->trigger();
   }
   // The group editor: "Level 1", 3 in the building.
   void BuildGroup(QWidget* group) {
-    Type(Find<QLineEdit>(group, "txtGroupName"), "Level 1");
-    Type(Find<QLineEdit>(group, "txtGroupNo"), "3");
+    Type(kelca::testing::Find<QLineEdit>(group, "txtGroupName"), "Level 1");
+    Type(kelca::testing::Find<QLineEdit>(group, "txtGroupNo"), "3");
     WhenModalOpens([this](QWidget* editor) { BuildComponent(editor); });
     Click(group, "cmdAddGrpComp");
     prompts.QueueFile(InProject("LEVEL1.FLR"));
     Click(group, "cmdSaveGroup");
     Click(group, "cmdReturn");
   }
-
-  std::unique_ptr<frmMain> window;
 };
 
 // Stage 1 of one material: made (1 + w) q, wasted w q (all of it with no life).

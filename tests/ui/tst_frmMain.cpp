@@ -1,11 +1,10 @@
-// The main window: its menu, the status panel, Exit and the slide controls.
+// The main window: the Write menu, the status panel, Exit and the slide controls.
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
@@ -24,56 +23,6 @@ class TestFrmMain : public QObject {
   Q_OBJECT
 
  private slots:
-  void menuHasEveryEntryWithItsCaptionInOrder() {
-    Fixture f;
-    const QList<QPair<const char*, QStringList>> menus = {
-        {"mnuFile",
-         {"mnuOpenData", "OpenL0", "mnuFNew", "mnuFileOpen", "mnuFileSave", "mnuL1", "mnuFileClose", "FileL2",
-          "mnuFileExit"}},
-        {"mnuEdit", {"mnuEditBldg", "mnuEditBEUInput", "EditL1", "mnuRunReset", "EditL2", "mnuEditWeights"}},
-        {"MnuPrint", {"MnuPrintInSum", "mnuWSelected"}},
-        {"mnuRun", {"mnuRunOprEgy", "mnuRunLCA", "mnuRunLCC"}},
-        {"mnuRL1", {"mnuViewEgy", "mnuViewLCC", "mnuViewRes"}},
-        {"mnuViewSS", {"mnuSSCh1", "mnuSSCh2", "mnuSSEnd"}}};
-    for (const auto& [menuName, entries] : menus) {
-      QStringList names;
-      for (QAction* action : f.Find<QMenu>(menuName)->actions()) names << action->objectName();
-      QCOMPARE(names, entries);
-    }
-    const QList<QPair<const char*, QString>> captions = {
-        {"mnuOpenData", "Open LCIA/LCC &Database"}, {"mnuFNew", "Cre&at New Project"},
-        {"mnuFileOpen", "&Open Project"}, {"mnuFileSave", "&Save Project"}, {"mnuFileClose", "&Close Project"},
-        {"mnuFileExit", "E&xit"}, {"mnuEditBldg", "&Building and System LCA Input"},
-        {"mnuEditBEUInput", "&Energy Use Modelling Input"}, {"mnuRunReset", "&Reset Selection for Assessment"},
-        {"mnuEditWeights", "LCA &Weightings and Cost Para."}, {"MnuPrintInSum", "&Input Summary"},
-        {"mnuWSelected", "&Selected Components and Elements"}, {"mnuRunOprEgy", "Calculate Operating &Energy Use"},
-        {"mnuRunLCA", "Calculate Life Cycle &Impact"}, {"mnuRunLCC", "Calculate Life Cycle &Cost"},
-        {"mnuViewEgy", "Operating Energy Results"}, {"mnuViewLCC", "LCC Results"}, {"mnuViewRes", "Overall Results"},
-        {"mnuSSCh1", "About &LCA"}, {"mnuSSCh2", "About this &Program"}, {"mnuSSEnd", "&End Slide Show"}};
-    for (const auto& [name, caption] : captions) QCOMPARE(f.Find<QAction>(name)->text(), caption);
-    for (const char* separator : {"OpenL0", "mnuL1", "FileL2", "EditL1", "EditL2"}) {
-      QVERIFY(f.Find<QAction>(separator)->isSeparator());
-    }
-    const QList<QPair<const char*, QString>> titles = {{"mnuFile", "&File"}, {"mnuEdit", "&Edit"},
-                                                       {"MnuPrint", "&Write"}, {"mnuRun", "&Run"},
-                                                       {"mnuRL1", "&View"}, {"mnuViewSS", "&SlideShow"}};
-    for (const auto& [name, title] : titles) QCOMPARE(f.Find<QMenu>(name)->title(), title);
-    for (const char* checkable : {"mnuOpenData", "mnuRunOprEgy", "mnuRunLCA", "mnuRunLCC"}) {
-      QVERIFY(f.Find<QAction>(checkable)->isCheckable());
-    }
-  }
-
-  void everyEntryReachesItsScreenAndTheWriteEntriesFollowTheirWriters() {
-    Fixture f;
-    for (const char* entry : {"mnuEditBldg", "mnuEditBEUInput", "mnuRunOprEgy", "mnuViewEgy", "MnuPrintInSum",
-                              "mnuWSelected"}) {
-      QVERIFY2(f.Find<QAction>(entry)->isEnabled(), entry);
-    }
-    f.window->SetReportWriters([](kelca::Workspace&, const std::string&) { return kelca::Status::Ok(); }, {});
-    QVERIFY(f.Find<QAction>("MnuPrintInSum")->isEnabled());
-    QVERIFY(!f.Find<QAction>("mnuWSelected")->isEnabled());
-  }
-
   // The reports of a project opened from another folder go where the dialog says.
   void writeMenuWritesBothReportsOfTheOpenProject() {
     Fixture f;
@@ -104,9 +53,13 @@ class TestFrmMain : public QObject {
     QVERIFY(input.find("Element Type:Pad footing\r\n") != std::string::npos);
     QVERIFY(selection.find("for the Project named:Starter office\r\n") != std::string::npos);
     QVERIFY(selection.find("Element Name:Pad footing") != std::string::npos);
+
+    f.window->SetReportWriters([](kelca::Workspace&, const std::string&) { return kelca::Status::Ok(); }, {});
+    QVERIFY(f.Find<QAction>("MnuPrintInSum")->isEnabled());
+    QVERIFY(!f.Find<QAction>("mnuWSelected")->isEnabled());
   }
 
-  void startupShowsTheFirstStepInAFixedWidthFont() {
+  void startupShowsTheFirstStepInAFixedWidthFontAndScrollsBelowTheHeader() {
     Fixture f;
     auto* panel = f.Find<StatusPanelView>("PicMain");
     QCOMPARE(panel->VisibleLines().size(), 23);
@@ -117,11 +70,7 @@ class TestFrmMain : public QObject {
     for (const char* hidden : {"Image1", "cboSldLst", "cmdNxSld", "lblNxSld", "cmdLsSld", "lblLsSld", "cmdEndSldShow"}) {
       QVERIFY2(!f.Find<QWidget>(hidden)->isVisible(), hidden);
     }
-  }
-
-  void statusPanelKeepsTheHeaderAndTheLast18Messages() {
-    Fixture f;
-    auto* panel = f.Find<StatusPanelView>("PicMain");
+    // The header stays; below it the last 18 messages.
     const QStringList start = panel->VisibleLines();
     for (int i = 0; i < 25; ++i) f.window->Shell().ShowStatus("   message " + std::to_string(i));
     const QStringList lines = panel->VisibleLines();

@@ -1,4 +1,4 @@
-// The results screen: selectors, shown values, cases set, saved and loaded, the table export.
+// The results screen: selectors, shown values, the case menus and the per-CFA option.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,8 +45,9 @@ struct Fixture : kelca::testing::ScreenFixture {
   void Show(const QString& part, const QString& stage) {
     Choose(Combo("cboPortion"), part);
     Choose(Combo("cboStage"), stage);
-    QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdShowRes"), Qt::LeftButton);
+    Click("cmdShowRes");
   }
+  void Click(const char* name) const { QTest::mouseClick(Find<QPushButton>(screen.get(), name), Qt::LeftButton); }
   QAction* Menu(const char* name) const { return Find<QAction>(screen.get(), name); }
 
   std::unique_ptr<frmResult> screen;
@@ -57,115 +58,65 @@ class TestFrmResult : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensOnTheCurrentCaseWithSaveAndExportDisabled() {
+  // The values themselves are the result model's; here the boxes and selectors show them.
+  void showFillsTheBoxesOfTheChosenPartStageAndGroup() {
     Fixture f;
     QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Current Case"));
-    QCOMPARE(Entries(f.Combo("cboPortion")), QStringList({"Whole Bldg.", "Foundations", "Floors", "Services"}));
     for (const char* off : {"mnuSaveBC", "mnuSaveAlt", "mnuExpTab"}) QVERIFY2(!f.Menu(off)->isEnabled(), off);
-    QVERIFY(f.Menu("mnuSaveCur")->isEnabled());
-    QVERIFY(f.Box("txtProjScore").isEmpty());
-    f.Menu("mnuDirRet")->trigger();
-    QVERIFY(!f.screen->isVisible());
-  }
-
-  void showFillsTheBoxesWithTheCharacterisedNormalisedAndWeightedValues() {
-    Fixture f;
     f.Show("Whole Bldg.", "As Built");
-    QCOMPARE(f.Box("txtBN", 2), QString("197000"));
-    QCOMPARE(f.Box("txtWN", 2), QString("1"));
-    QCOMPARE(f.Box("txtAW", 2), QString("0.3"));
-    QCOMPARE(f.Box("txtAW", 0), QString("0.3"));
-    QCOMPARE(f.Box("txtLCEA"), QString("5400"));
-    QCOMPARE(f.Box("txtLCWA"), QString("12.5"));
-    QCOMPARE(f.Box("txtProjScore"), QString("0.85556"));
+    const QStringList shown = {f.Box("txtBN", 2), f.Box("txtWN", 2), f.Box("txtAW", 2),    f.Box("txtAW", 0),
+                               f.Box("txtLCEA"),  f.Box("txtLCWA"),  f.Box("txtProjScore")};
+    QCOMPARE(shown, QStringList({"197000", "1", "0.3", "0.3", "5400", "12.5", "0.85556"}));
     QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 2)->text(), QString("Data computed for the CURRENT Case."));
     QVERIFY(f.Menu("mnuExpTab")->isEnabled());
-    // Another stage clears the values and the message until Show.
-    Choose(f.Combo("cboStage"), "Whole Life Cycle");
-    QVERIFY(f.Box("txtBN", 2).isEmpty());
-    QVERIFY(FindAt<QLabel>(f.screen.get(), "lblMsg", 2)->text().isEmpty());
-    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    Choose(f.Combo("cboStage"), "Whole Life Cycle");  // clears the values and the message until Show
+    QVERIFY(f.Box("txtBN", 2).isEmpty() && FindAt<QLabel>(f.screen.get(), "lblMsg", 2)->text().isEmpty());
+    f.Click("cmdShowRes");
     QCOMPARE(f.Box("txtBN", 2), QString("394000"));
-    // A case never set shows zeros.
-    Choose(f.Combo("cboSelCase"), "Reference Case");
-    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
-    QCOMPARE(f.Box("txtBN", 2), QString("0"));
-    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 0)->text(), QString("Data computed for the REFERENCE Case."));
-  }
 
-  void partEntriesAndGroupsChooseWhatIsShown() {
-    Fixture f;
     f.Show("Floors", "As Built");  // no portion entry yet: nothing is shown
     QVERIFY(f.Box("txtBN", 2).isEmpty());
     QCOMPARE(Entries(f.Combo("cboClass")), QStringList({"All Flrs.", "Envelope", "Frame", "Contents", "Select ........"}));
     Choose(f.Combo("cboClass"), "Frame");
-    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    f.Click("cmdShowRes");
     QCOMPARE(f.Box("txtWN", 10), QString("1"));
-    QCOMPARE(f.Box("txtAW", 10), QString("0.0475"));
     QCOMPARE(f.Combo("cboCGNo")->count(), 0);
-
     Choose(f.Combo("cboClass"), "Select ........");
     QCOMPARE(Entries(f.Combo("cboCGNo")), QStringList({"Typical", "Roof"}));
     Choose(f.Combo("cboCGNo"), "Roof");
-    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
+    f.Click("cmdShowRes");
     QCOMPARE(f.Box("txtLCEA"), QString("777"));
-    QCOMPARE(f.Box("txtWN", 10), QString("0"));
-    QCOMPARE(f.ws->Cases.Case[kelca::kCurrentCase].View.GroupText, std::string("Roof"));
-
     Choose(f.Combo("cboPortion"), "Services");  // a new part clears the entry and the groups
     QCOMPARE(f.Combo("cboClass")->currentIndex(), -1);
     QCOMPARE(f.Combo("cboCGNo")->count(), 0);
-    QCOMPARE(Entries(f.Combo("cboClass")).first(), QString("All Services."));
   }
 
-  // The files and the view they give back are the result model's; here the menus and the case box follow them.
-  void aReferenceSavedAndLoadedAsAlternativeIsShownAsThatCase() {
-    Fixture f;
-    f.Show("Whole Bldg.", "As Built");
-    f.Menu("mnuSetBC")->trigger();
-    QVERIFY(f.Menu("mnuSaveBC")->isEnabled());
-    f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
-    f.Menu("mnuSaveBC")->trigger();
-    QCOMPARE(f.prompts.dialogs.back().proposedName, std::string("OFFICE_R.RES"));
-    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Reference Case"));
-    f.ws->Results.Bldg.Impact[kelca::kAsBuilt][2] = 1;
-    f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
-    f.Menu("mnuLoadAlt")->trigger();
-    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Alternative Case"));
-    QVERIFY(f.Menu("mnuSaveAlt")->isEnabled());
-    QTest::mouseClick(Find<QPushButton>(f.screen.get(), "cmdShowRes"), Qt::LeftButton);
-    QCOMPARE(f.Box("txtBN", 2), QString("197000"));
-    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 1)->text(), QString("Data computed for the ALTERNATIVE Case."));
-    QVERIFY(f.prompts.Messages().empty());
-  }
-
-  void perCfaShowsValuesPerSquareMetreAndExportAllWritesTheTable() {
+  void theCaseMenusTheCaseBoxAndPerCfaFollowTheModel() {
     Fixture f;
     f.ws->Project.CFA = 1000;
     Choose(f.Combo("cboSelCase"), "Current Case");  // takes the live project again
     f.Show("Whole Bldg.", "As Built");
     auto* perCfa = Find<QCheckBox>(f.screen.get(), "chkPerCFA");
-    QCOMPARE(perCfa->text(), QString("per m² CFA"));
     perCfa->click();
     QCOMPARE(f.Box("txtBN", 2), QString("197"));
-    QCOMPARE(f.Box("txtWN", 2), QString("1"));
     QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblUnit", 2)->text(), QString("kg CO2 eq./m²"));
     QCOMPARE(Find<QLabel>(f.screen.get(), "lblCost")->text(), QString("Life Cycle Cost (ZQ$/m²)"));
     perCfa->click();
     QCOMPARE(f.Box("txtBN", 2), QString("197000"));
-    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblUnit", 2)->text(), QString("kg CO2 eq."));
+    f.Menu("mnuSetBC")->trigger();
+    QVERIFY(f.Menu("mnuSaveBC")->isEnabled());
+    f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
+    f.Menu("mnuSaveBC")->trigger();
+    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Reference Case"));
+    f.prompts.QueueFile(f.tmp.File("OFFICE_R.RES"));
+    f.Menu("mnuLoadAlt")->trigger();
+    QCOMPARE(f.Combo("cboSelCase")->currentText(), QString("Alternative Case"));
+    QVERIFY(f.Menu("mnuSaveAlt")->isEnabled());
+    f.Click("cmdShowRes");
+    QCOMPARE(FindAt<QLabel>(f.screen.get(), "lblMsg", 1)->text(), QString("Data computed for the ALTERNATIVE Case."));
 
-    QCOMPARE(f.Menu("mnuExpAll")->text(), QString("Export &All Results (.CSV)"));
-    f.prompts.QueueFile(f.tmp.File("ALL.CSV"));
-    f.Menu("mnuExpAll")->trigger();
-    QVERIFY(QString::fromStdString(f.tmp.Read("ALL.CSV")).contains("\"Floors\",\"Roof\",\"As Built\",\"A1-A5\",\"Energy Use\",\"MJ\",777,"));
     QVERIFY(f.prompts.Messages().empty());
-  }
-
-  void aCancelledTableExportSaysItFailed() {
-    Fixture f;
-    f.Show("Whole Bldg.", "As Built");
-    f.Menu("mnuExpTab")->trigger();
+    f.Menu("mnuExpTab")->trigger();  // the dialog cancelled
     QCOMPARE(f.prompts.Messages(), std::vector<std::string>{"Failed to write results in table!!"});
   }
 };

@@ -1,6 +1,5 @@
 // The air-side screen: the zone and room selector, the zone's six and a room's
-// three values, stepping through rooms and zones, and Exit's question; opened
-// from the energy input screen, its values reach the ".ASS" file.
+// three values, stepping through rooms and zones, and Exit's question.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +8,6 @@
 
 #include "support/SampleModels.h"
 #include "ui/ScreenTestSupport.h"
-#include "ui/frmEgyCalInput.h"
 #include "ui/frmSIZn.h"
 
 using kelca::Answer;
@@ -44,7 +42,6 @@ class TestAirSideScreen : public QObject {
     Fixture f;
     frmSIZn screen(*f.ws, f.prompts, 1);
     screen.show();
-    QCOMPARE(Find<QLabel>(&screen, "lblZnNam")->text(), QString("Zone Name: Floor 1"));
     auto* selector = Find<QComboBox>(&screen, "cboZnRm");
     QCOMPARE(kelca::testing::Entries(selector), QStringList({"Zone", "Rm No 1", "Rm No 2", "Rm No 3"}));
     QCOMPARE(f.VisibleBoxes(&screen), 6);
@@ -79,29 +76,6 @@ class TestAirSideScreen : public QObject {
     again.show();
     again.close();  // nothing changed: no question
     QCOMPARE(f.prompts.log.size(), size_t{2});
-  }
-
-  void valuesEnteredFromTheEnergyInputScreenReachTheAirSideFile() {
-    Fixture f;
-    frmEgyCalInput input(*f.ws, f.prompts);
-    input.show();
-    Choose(Find<QComboBox>(&input, "cboZNo"), "2");
-    kelca::testing::WhenModalOpens([](QWidget* airSide) {
-      QCOMPARE(airSide->objectName(), QString("frmSIZn"));
-      Type(FindAt<QLineEdit>(airSide, "txtZnRmD", 0), "30");
-      Type(FindAt<QLineEdit>(airSide, "txtZnRmD", 4), "1.5");
-      Choose(Find<QComboBox>(airSide, "cboZnRm"), "Rm No 2");
-      Type(FindAt<QLineEdit>(airSide, "txtZnRmD", 1), "12");
-      Click(airSide, "cmdSaQ");
-    });
-    Click(&input, "cmdEAC");
-    f.prompts.QueueFile(f.tmp.File("A.ECI"));
-    f.prompts.QueueFile(f.tmp.File("A.ASS"));
-    Find<QAction>(&input, "mnuFSave")->trigger();
-    const std::string text = f.tmp.Read("A.ASS");
-    // Zone 1 takes six lines (three of its own, three rooms), then zone 2's own three lines and its rooms.
-    QCOMPARE(QString::fromStdString(text).split("\r\n").mid(7, 6),
-             QStringList({"0,0", "30,0", "0,0,1.5,0", "0,0,0", "0,12,0", "0,0,0"}));
   }
 };
 

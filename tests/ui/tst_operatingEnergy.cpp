@@ -16,20 +16,11 @@ using kelca::testing::WhenModalOpens;
 
 namespace {
 // The main window remembering the bundled database, and a copy of the sample office.
-struct Fixture : kelca::testing::ScreenFixture {
-  Fixture() {
+struct Fixture : kelca::testing::MainWindowFixture {
+  Fixture() : MainWindowFixture(std::string(KELCA_SOURCE_DIR "/data/db/")) {
     std::filesystem::copy(KELCA_SOURCE_DIR "/samples/office", tmp.File("office"),
                           std::filesystem::copy_options::recursive);
-    std::filesystem::create_directories(tmp.File("config"));
-    tmp.Write("config/LCA_ZQ_Str.TXT", "\"" KELCA_SOURCE_DIR "/data/db/\"\r\n");
-    window = std::make_unique<frmMain>(*ws, prompts, kelca::StartupFolders{.Settings = tmp.File("config/")});
-    window->show();
-    window->Startup();
   }
-  QAction* Menu(const char* name) const { return Find<QAction>(window.get(), name); }
-  QStringList StatusLines() const { return Find<StatusPanelView>(window.get(), "PicMain")->VisibleLines(); }
-
-  std::unique_ptr<frmMain> window;
 };
 }  // namespace
 

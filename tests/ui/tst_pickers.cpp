@@ -37,7 +37,6 @@ class TestPickers : public QObject {
     QCOMPARE(list->item(1)->text(), QString("1    Concrete C20/25                      m3        "));
     QCOMPARE(list->item(82)->text(), QString("36 Services Materials in Library"));
     QCOMPARE(list->count(), 1 + 81 + 1 + 36);
-    QCOMPARE(Find<QLabel>(&picker, "lblNo")->text(), QString("No.  Material Name                           Unit"));
 
     const struct {
       const char* button;
