@@ -96,7 +96,7 @@ void frmResult::BuildSelectors() {
 
   auto* commands = new QHBoxLayout;
   cmdShowRes = Named(new QPushButton("&Show Results", this), "cmdShowRes");
-  cmdShowChart = Named(new QPushButton("Show &Charts", this), "cmdShowChart");
+  cmdShowChart = Named(new QPushButton("Show C&harts", this), "cmdShowChart");
   chkPerCFA = Named(new QCheckBox("per m² CFA", this), "chkPerCFA");
   lblCFA = Named(new QLabel(this), "lblCFA");
   commands->addWidget(chkPerCFA);
