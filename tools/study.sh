@@ -260,10 +260,12 @@ collect() {
 
 study() {
   local -a prep=() par=()
+  local jobs=""
   while [ $# -gt 0 ]; do
     case "$1" in
       --db) [ $# -ge 2 ] || usage; prep+=(--db "$2"); shift 2 ;;
-      --jobs | --sshlogin) [ $# -ge 2 ] || usage; par+=("$1" "$2"); shift 2 ;;
+      --jobs) [ $# -ge 2 ] || usage; jobs=$2; par+=("$1" "$2"); shift 2 ;;
+      --sshlogin) [ $# -ge 2 ] || usage; par+=("$1" "$2"); shift 2 ;;
       -*) usage ;;
       *) break ;;
     esac
@@ -271,6 +273,10 @@ study() {
   [ $# -eq 3 ] || usage
   command -v parallel > /dev/null || die "GNU parallel is not installed (tools/setup.sh installs it)"
   prepare "${prep[@]}" "$@"
+  # Runs side by side take a thread each, unless KELCA_THREADS says otherwise,
+  # so that they do not crowd each other's cores; one run at a time takes all.
+  if [ "$jobs" != 1 ]; then export KELCA_THREADS=${KELCA_THREADS:-1}; fi
+  [ -n "${KELCA_THREADS:-}" ] && par+=(--env KELCA_THREADS)
   # A failed variant leaves its message; the others go on.
   parallel -q "${par[@]}" --joblog "$out/joblog.txt" "$SELF" run-one "$out" {} :::: "$out/variants.txt" || true
   collect "$out"

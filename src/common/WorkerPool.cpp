@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -15,14 +18,22 @@ namespace {
 constexpr auto kWatchInterval = std::chrono::milliseconds(10);
 }  // namespace
 
-int HardwareThreads() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
+int WorkerThreads() {
+  if (const char* chosen = std::getenv("KELCA_THREADS")) {
+    int n = 0;
+    const char* end = chosen + std::strlen(chosen);
+    const auto [at, error] = std::from_chars(chosen, end, n);
+    if (error == std::errc() && at == end && n >= 1) return std::min(n, kMaxWorkerThreads);
+  }
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 void RunInParallel(int count, const std::function<void(int part)>& part, const std::function<void()>& watch) {
   if (count <= 0) return;
   std::atomic<int> next{0};
   std::mutex mutex;
   std::condition_variable finished;
-  const int threadCount = std::min(count, HardwareThreads());
+  const int threadCount = std::min(count, WorkerThreads());
   int running = threadCount;
   std::exception_ptr failure;
   const auto work = [&] {

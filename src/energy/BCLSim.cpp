@@ -43,12 +43,12 @@ void FormatDays(const EnergyModel& model, const std::vector<WeatherRecord>& weat
   }
 }
 
-// The text is made in as many parts of the year as there are hardware threads, at once.
+// The text is made in as many parts of the year as there are worker threads, at once.
 Status WriteAnnualLoads(const std::string& path, const EnergyModel& model, const std::vector<WeatherRecord>& weather,
                         const AnnualRoomLoads& loads) {
   int rooms = 0;
   for (int z = 1; z <= model.ZoneCount; ++z) rooms += model.Zone[z].RoomCount;
-  const int parts = HardwareThreads();
+  const int parts = WorkerThreads();
   std::vector<std::unique_ptr<HourlyLoadWriter>> writers(parts);
   RunInParallel(
       parts,
