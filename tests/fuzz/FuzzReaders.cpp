@@ -59,9 +59,9 @@ const MaterialTable& Materials() {
   return *table;
 }
 
-void ReadText(const std::string&, const std::string& path) {
+std::string ReadText(const std::string&, const std::string& path) {
   TextReader in("", "");
-  if (!TextReader::Open(path, in)) return;
+  if (Status opened = TextReader::Open(path, in); !opened) return opened.message;
   std::string s;
   float f = 0;
   double d = 0;
@@ -69,29 +69,30 @@ void ReadText(const std::string&, const std::string& path) {
   for (int field = 0; !in.AtEnd() && field < 100000; ++field) {
     const bool ok = field % 4 == 0 ? in.ReadString(s) : field % 4 == 1 ? in.ReadSingle(f)
                   : field % 4 == 2 ? in.ReadDouble(d) : in.ReadCount(n, 0, 20, "count");
-    if (!ok) return;
+    if (!ok) return in.Error();
   }
+  return {};
 }
 
-void ReadIdb(const std::string&, const std::string& path) {
+std::string ReadIdb(const std::string&, const std::string& path) {
   auto t = std::make_unique<MaterialTable>();
-  (void)LoadMaterialDatabase(kDb + "MATLCIA.ILF", path, *t);
+  return LoadMaterialDatabase(kDb + "MATLCIA.ILF", path, *t).message;
 }
 
-void ReadIlf(const std::string&, const std::string& path) {
+std::string ReadIlf(const std::string&, const std::string& path) {
   auto t = std::make_unique<MaterialTable>();
-  (void)LoadMaterialDatabase(path, kDb + "MATLCIA.IDB", *t);
+  return LoadMaterialDatabase(path, kDb + "MATLCIA.IDB", *t).message;
 }
 
-void ReadElb(const std::string&, const std::string& path) {
+std::string ReadElb(const std::string&, const std::string& path) {
   auto lib = std::make_unique<ElementLibrary>();
-  (void)LoadElmLibFile(path, *lib);
+  return LoadElmLibFile(path, *lib).message;
 }
 
 // An operations file, and its blocks run on an element of ten values.
-void ReadOperations(const std::string&, const std::string& path) {
+std::string ReadOperations(const std::string&, const std::string& path) {
   OperationsFile ops;
-  if (!ReadOperationsFile(path, ops)) return;
+  if (OperationsStatus read = ReadOperationsFile(path, ops); !read) return read.detail;
   ElementValues values{};
   for (int k = 0; k < 10; ++k) values[k] = std::to_string(k + 1);
   UserValues user;
@@ -99,109 +100,114 @@ void ReadOperations(const std::string&, const std::string& path) {
   for (const MaterialBlock& block : ops.Blocks) {
     (void)EvaluateOperations(block.Lines, values, Materials(), substitution);
   }
+  return {};
 }
 
-void ReadUser(const std::string&, const std::string& path) {
+std::string ReadUser(const std::string&, const std::string& path) {
   UserValues values;
-  (void)ReadUserValues(path, values);
+  return ReadUserValues(path, values).message;
 }
 
-void ReadProject(const std::string&, const std::string& path) {
+std::string ReadProject(const std::string&, const std::string& path) {
   ProjectState project;
-  (void)ReadProjectFile(path, project);
+  return ReadProjectFile(path, project).message;
 }
 
-void ReadGroup(const std::string& folder, const std::string& path) {
+std::string ReadGroup(const std::string& folder, const std::string& path) {
   GroupRecord group;
   group.GrpFile = std::filesystem::path(path).filename().string();
-  (void)ReadGroupFile(folder, kFloor, "Floor", group);
+  return ReadGroupFile(folder, kFloor, "Floor", group).message;
 }
 
-void ReadComponent(const std::string& folder, const std::string& path) {
+std::string ReadComponent(const std::string& folder, const std::string& path) {
   ComponentRecord comp;
   comp.CompFile = std::filesystem::path(path).filename().string();
-  (void)ReadCompFile(folder, CompFileTypeCode(kFloor), comp);
+  return ReadCompFile(folder, CompFileTypeCode(kFloor), comp).message;
 }
 
-void ReadElement(const std::string& folder, const std::string& path) {
+std::string ReadElement(const std::string& folder, const std::string& path) {
   ElementRecord elm;
   elm.ElmFile = std::filesystem::path(path).filename().string();
-  (void)ReadElmFile(folder, ElmFileTypeCode(kFloor), "Floor", elm);
+  return ReadElmFile(folder, ElmFileTypeCode(kFloor), "Floor", elm).message;
 }
 
-void ReadWgt(const std::string&, const std::string& path) {
+std::string ReadWgt(const std::string&, const std::string& path) {
   WeightFactors weights{};
   CostParams cost{};
-  (void)ReadWeightFile(path, weights, cost);
+  return ReadWeightFile(path, weights, cost).message;
 }
 
-void ReadRes(const std::string&, const std::string& path) {
+std::string ReadRes(const std::string&, const std::string& path) {
   ProjectState info;
   auto results = std::make_unique<LcaResultSet>();
-  (void)ReadResultFile(path, info, *results);
+  return ReadResultFile(path, info, *results).message;
 }
 
-void ReadLcc(const std::string&, const std::string& path) {
+std::string ReadLcc(const std::string&, const std::string& path) {
   LccFileValues values{};
-  (void)ReadLccFile(path, values);
+  return ReadLccFile(path, values).message;
 }
 
-void ReadEur(const std::string&, const std::string& path) {
+std::string ReadEur(const std::string&, const std::string& path) {
   AnnualACEnergy ac;
   ZoneElecEnergy zones;
   auto plant = std::make_unique<PlantInput>();
   auto services = std::make_unique<NonACServices>();
-  (void)ReadEnergyResultFile(path, ac, zones, *plant, *services);
+  return ReadEnergyResultFile(path, ac, zones, *plant, *services).message;
 }
 
-void ReadEci(const std::string&, const std::string& path) {
+std::string ReadEci(const std::string&, const std::string& path) {
   auto model = std::make_unique<EnergyModel>();
-  (void)ReadEnergyInputFile(path, *model);
+  return ReadEnergyInputFile(path, *model).message;
 }
 
-void ReadAss(const std::string&, const std::string& path) {
+std::string ReadAss(const std::string&, const std::string& path) {
   auto airSide = std::make_unique<AirSideData>();
-  (void)ReadAirSideFile(path, OfficeModel(), *airSide);
+  return ReadAirSideFile(path, OfficeModel(), *airSide).message;
 }
 
-void ReadCon(const std::string&, const std::string& path) {
+std::string ReadCon(const std::string&, const std::string& path) {
   auto table = std::make_unique<ConstructionTable>();
-  (void)ReadConstructionFile(path, *table);
+  return ReadConstructionFile(path, *table).message;
 }
 
-void ReadShm(const std::string&, const std::string& path) {
+std::string ReadShm(const std::string&, const std::string& path) {
   ShadingMask mask;
-  (void)ReadShadingMaskFile(path, mask);
+  return ReadShadingMaskFile(path, mask).message;
 }
 
-void ReadWss(const std::string&, const std::string& path) {
+std::string ReadWss(const std::string&, const std::string& path) {
   auto plant = std::make_unique<PlantInput>();
-  (void)ReadPlantFile(path, *plant);
+  return ReadPlantFile(path, *plant).message;
 }
 
-void ReadNac(const std::string&, const std::string& path) {
+std::string ReadNac(const std::string&, const std::string& path) {
   auto services = std::make_unique<NonACServices>();
-  (void)ReadNonACFile(path, *services);
+  return ReadNonACFile(path, *services).message;
 }
 
-void ReadWeather(const std::string&, const std::string& path) {
+std::string ReadWeather(const std::string&, const std::string& path) {
   std::vector<WeatherRecord> hours;
-  (void)ReadWeatherFile(path, hours);
+  return ReadWeatherFile(path, hours).message;
 }
 
-void ReadHourlyLoads(const std::string&, const std::string& path) {
+std::string ReadHourlyLoads(const std::string&, const std::string& path) {
   HourlyLoadReader reader;
-  if (!HourlyLoadReader::Open(path, OfficeModel(), reader)) return;
+  if (Status opened = HourlyLoadReader::Open(path, OfficeModel(), reader); !opened) return opened.message;
   auto hour = std::make_unique<HourlyLoadRecord>();
-  for (int h = 0; h < 8760 && reader.ReadHour(*hour); ++h) {
+  for (int h = 0; h < 8760; ++h) {
+    if (!reader.ReadHour(*hour)) return reader.Result().message;
   }
+  return {};
 }
 
-void ReadEpw(const std::string&, const std::string& path) {
+std::string ReadEpw(const std::string&, const std::string& path) {
   std::string text;
-  if (!ReadFileBytes(path, text)) return;
+  if (!ReadFileBytes(path, text)) return "cannot read " + path;
   EpwWeather epw;
-  if (ParseEpw(path, text, epw)) (void)ConvertEpwHours(epw);
+  Status parsed = ParseEpw(path, text, epw);
+  if (parsed) (void)ConvertEpwHours(epw);
+  return parsed.message;
 }
 
 }  // namespace
@@ -259,16 +265,16 @@ std::vector<std::string> SeedFiles(const FuzzReader& reader) {
   return files;
 }
 
-void RunFuzzReader(const FuzzReader& reader, const std::string& folder, const std::string& bytes) {
+std::string RunFuzzReader(const FuzzReader& reader, const std::string& folder, const std::string& bytes) {
   // A plain write: the fuzzer writes thousands of files a second, and the
   // program's own file replacement waits for each to reach the disk.
   const std::string path = folder + reader.FileName;
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return;
+    if (!out) return "cannot write " + path;
   }
-  reader.Read(folder, path);
+  return reader.Read(folder, path);
 }
 
 }  // namespace kelca::fuzz
