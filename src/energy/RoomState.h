@@ -13,8 +13,16 @@
 // The hot loops are compiled twice on x86-64, for AVX2 and for the baseline;
 // the one for the processor at hand is chosen when the program starts, so one
 // binary runs everywhere. Without fused multiply-adds (-ffp-contract=off) both
-// give the same bits.
-#if defined(__x86_64__)
+// give the same bits. The thread sanitizer cannot run the start-up chooser
+// (an ifunc resolver called before its runtime), so its builds take the baseline.
+#if defined(__SANITIZE_THREAD__)
+#define KELCA_THREAD_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define KELCA_THREAD_SANITIZER 1
+#endif
+#endif
+#if defined(__x86_64__) && !defined(KELCA_THREAD_SANITIZER)
 #define KELCA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define KELCA_VECTOR_CLONES
