@@ -73,18 +73,17 @@ TEST(ComponentEditor, NewElementsGoBelowThePickedLineAndTheirFlagsMoveWithThem) 
   EXPECT_EQ(f.ws->Component.CompElmType[1], 1);
   EXPECT_EQ(f.ws->Component.CompElmFile[3], "B.FLE");
 
-  // B is not assessed; moving it up and deleting D above it keep its choice.
+  // B is not assessed; moving it up and deleting C above it keep its choice.
   e.PickElement(3);
   ASSERT_TRUE(e.AssessShown());
   e.SetAssess(false);
   EXPECT_FALSE(f.Assessed(3));
   e.MoveElementUp();
-  e.PickElement(3);
+  e.PickElement(0);
   e.DeleteElement();
-  EXPECT_EQ(e.ElementLines(), (Lines{"C", "A", "B"}));
-  EXPECT_FALSE(f.Assessed(2));
-  EXPECT_TRUE(f.Assessed(1));
-  e.PickElement(2);
+  EXPECT_EQ(e.ElementLines(), (Lines{"A", "B", "D"}));
+  EXPECT_EQ((std::vector<bool>{f.Assessed(0), f.Assessed(1), f.Assessed(2)}), (std::vector<bool>{true, false, true}));
+  e.PickElement(1);
   EXPECT_FALSE(e.AssessYes());
   EXPECT_TRUE(f.prompts.Messages().empty());
 }
