@@ -2,6 +2,8 @@
 // air-conditioning run's questions and the hand-over on leaving.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "common/ScriptedPrompts.h"
@@ -110,4 +112,131 @@ TEST(EnergyCalculation, AnExistingLoadFileIsOverwrittenOrReusedAndAPlantFaultEnd
   EXPECT_EQ(log.lines.back(), "SimPrep: No Chillers?");
   EXPECT_TRUE(ws->Sim.SimError);
   EXPECT_EQ(ws->ACEnergy.Value, before.Value);
+}
+
+namespace {
+// The screen on a copy of the sample office.
+struct Office {
+  Office() {
+    std::filesystem::copy(KELCA_SOURCE_DIR "/samples/office", dir.File("office"), std::filesystem::copy_options::recursive);
+    ws->Project.ProjFileName = "OFFICE.PRJ";
+    ws->Project.ProjDir = ws->CurrentFolder = File("");
+    ws->Db.LcaDbFolder = KELCA_SOURCE_DIR "/data/db/";
+  }
+  std::string File(const std::string& name) const { return dir.File("office/" + name); }
+  std::vector<std::string> Titles() const {
+    std::vector<std::string> titles;
+    for (const FileDialogRequest& d : prompts.dialogs) titles.push_back(d.title);
+    return titles;
+  }
+  TempFolder dir;
+  std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
+  ScriptedPrompts prompts;
+  EnergyCalculationScreen screen{*ws, prompts};
+};
+const std::vector<std::string> kAllTitles{"Open Energy Calculation Input File",
+                                          "Air Side Air-conditioning System Input File",
+                                          "Read Central Plant Input Data", "Read Input Data For Non-AC Services"};
+}  // namespace
+
+TEST(EnergyCalculation, OpeningAsksForEachInputNotYetNamed) {
+  const struct Case {
+    const char* name;
+    std::function<void(Office&)> before;
+    std::vector<const char*> chosen;
+    std::vector<std::string> titles;
+    const char* message;  // a part of the one message shown, or null
+    std::function<void(Office&)> check;
+  } cases[] = {
+      {"all four", nullptr, {"OFFICE.ECI", "OFFICE.ASS", "OFFICE.WSS", "OFFICE.NAC"}, kAllTitles, nullptr,
+       [](Office& f) {
+         EXPECT_EQ(f.prompts.dialogs[3].proposedName, "OFFICE.NAC");
+         EXPECT_EQ(f.ws->EnergyFiles.ConFile, f.File("OFFICE.CON"));
+         EXPECT_EQ(f.ws->PlantFiles.WssFile, f.File("OFFICE.WSS"));
+         EXPECT_EQ(std::pair(f.ws->Energy.ZoneCount, f.ws->NonAC.TownGas.Count), std::pair(3, 1));
+         EXPECT_EQ(f.ws->Plant.ChillerCount, 0);  // the central plant file is only named
+       }},
+      {"energy input named already",
+       [](Office& f) {
+         f.ws->EnergyFiles.EciFile = f.File("OFFICE.ECI");
+         f.ws->EnergyFiles.ConFile = f.File("OTHER.CON");
+         ASSERT_TRUE(ReadEnergyInputFile(f.File("OFFICE.ECI"), f.ws->Energy));
+       },
+       {"OFFICE.ASS", "OFFICE.WSS", "OFFICE.NAC"},
+       {kAllTitles.begin() + 1, kAllTitles.end()},
+       nullptr,
+       [](Office& f) { EXPECT_EQ(f.ws->EnergyFiles.ConFile, f.File("OTHER.CON")); }},
+      {"malformed air-side file", [](Office& f) { f.dir.Write("office/OFFICE.ASS", "\"Office\"\r\n1,"); },
+       {"OFFICE.ECI", "OFFICE.ASS", "OFFICE.WSS"}, {kAllTitles[0], kAllTitles[1]}, "OFFICE.ASS",
+       [](Office& f) {
+         EXPECT_TRUE(f.ws->EnergyFiles.AssFile.empty() && f.ws->PlantFiles.WssFile.empty());
+         EXPECT_EQ(f.ws->AirSide.Zone[1].AcSystemType, 0);
+       }},
+      {"dialog cancelled", nullptr, {}, {kAllTitles[0]}, nullptr,
+       [](Office& f) { EXPECT_TRUE(f.ws->EnergyFiles.EciFile.empty() && f.ws->EnergyFiles.ConFile.empty()); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Office f;
+    if (c.before) c.before(f);
+    for (const char* file : c.chosen) f.prompts.QueueFile(f.File(file));
+    EXPECT_TRUE(f.screen.Open());
+    EXPECT_EQ(f.Titles(), c.titles);
+    const auto messages = f.prompts.Messages();
+    ASSERT_EQ(messages.size(), c.message ? 1u : 0u);
+    if (c.message) {
+      EXPECT_NE(messages[0].find(c.message), std::string::npos) << messages[0];
+    }
+    c.check(f);
+    EXPECT_EQ(f.screen.Note, "Select System from Menu for Calculation");
+  }
+  Office closed;
+  closed.ws->Project = {};
+  EXPECT_FALSE(closed.screen.Open());
+  EXPECT_EQ(closed.prompts.Messages(), std::vector<std::string>{"Open a Project File first!"});
+  EXPECT_TRUE(closed.prompts.dialogs.empty());
+}
+
+TEST(EnergyCalculation, TypedResultsTheWalkOfAllSystemsAndTheResultFile) {
+  Office f;
+  for (const char* file : {"OFFICE.ECI", "OFFICE.ASS", "OFFICE.WSS", "OFFICE.NAC"}) f.prompts.QueueFile(f.File(file));
+  EnergyCalculationScreen& s = f.screen;
+  ASSERT_TRUE(s.Open());
+  s.ChooseSystem(kAirConditioningSystem);
+  EXPECT_EQ(std::pair(s.Heading, s.Note),
+            std::pair(std::string("Annual Energy Use for Air Conditioning"), std::string("Click Calculate to Proceed.")));
+  EXPECT_EQ(s.ItemLabels.size(), 8u);
+  s.ChooseSystem(kAdditionalHvacSystems);  // the central plant file, with its systems, is read by the plant run only
+  EXPECT_EQ(s.Note, "No such systems defined");
+
+  // Enter Changes: the total is the sum of the typed items; text without a number is 0.
+  s.ChooseSystem(kLiftEscalatorSystems);
+  ASSERT_GE(s.ItemTexts.size(), 4u);
+  s.ItemTexts[1] = "1000";
+  s.ItemTexts[2] = "abc";
+  s.ItemTexts[3] = "2.5e3 kWh";
+  s.EnterChanges();
+  EXPECT_EQ((std::vector{s.ItemTexts[0], s.ItemTexts[2], s.ItemTexts[3]}), (std::vector<std::string>{"3500", "0", "2500"}));
+
+  // The results file: saved, overwritten by a change, loaded back.
+  f.prompts.QueueFile(f.dir.File("R.EUR"));
+  s.SaveResults();
+  EXPECT_EQ(f.prompts.dialogs.back().proposedName, "OFFICE.EUR");
+  s.ItemTexts[1] = "9";
+  s.EnterChanges();
+  f.prompts.QueueFile(f.dir.File("R.EUR"));
+  s.LoadResults();
+  EXPECT_EQ(s.ItemTexts[0], "3500");
+
+  // All systems one by one, town gas last; && in a heading shows as &.
+  s.StartAllSystems();
+  EXPECT_TRUE(s.WalkingAll);
+  s.NextSystem();
+  EXPECT_EQ(ShownCaption(s.Heading), "Annual Energy Use for Lighting & Equipment in Building Zones");
+  for (int i = 0; i < 6; ++i) s.NextSystem();
+  EXPECT_EQ(s.Heading, "Annual Energy Use of Systems using Town Gas");
+  s.NextSystem();
+  EXPECT_FALSE(s.WalkingAll);
+  s.Exit();  // the predicted values are handed on
+  EXPECT_EQ(f.ws->EnergyUse.Value[3], 3500.0f);
 }
