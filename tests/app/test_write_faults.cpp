@@ -1,8 +1,9 @@
 // Every writer of the program, made to fail at its first, middle and last byte
 // through the file seam: the file it would have replaced stays as it was, byte
-// for byte, and the message names the file.
+// for byte, no working file is left beside it, and the message names the file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -67,30 +68,22 @@ std::vector<WriterCase> Writers() {
   auto db = std::make_shared<DbLocations>();
   db->LcaDbFolder = kSource + "/data/db/";
   SetLibraryLocations(*db);
+  auto selection = std::make_shared<SelectionTables>();
+  ResetAllSel(*selection);
 
   return {
       {"project", "P.PRJ", [=](const std::string& f) { return WriteProjectFile(f + "P.PRJ", *project); }},
       {"group", "G.FLR",
-       [=](const std::string& f) {
-         GroupRecord g;
-         g.GrpFile = "G.FLR";
-         g.GrpName = "Typical floor";
-         return WriteGroupFile(f, kFloor, g);
+       [](const std::string& f) {
+         return WriteGroupFile(f, kFloor, {.GrpFile = "G.FLR", .GrpName = "", .GrpCompFile = {}, .GrpCompName = {}});
        }},
       {"component", "C.FLC",
-       [=](const std::string& f) {
-         ComponentRecord c;
-         c.CompFile = "C.FLC";
-         c.CompName = "Envelope";
-         return WriteCompFile(f, CompFileTypeCode(kFloor), c);
+       [](const std::string& f) {
+         return WriteCompFile(f, 210, {.CompFile = "C.FLC", .CompName = "", .CompElmFile = {}, .CompElmName = {}});
        }},
       {"element", "E.FLE",
-       [=](const std::string& f) {
-         ElementRecord e;
-         e.ElmFile = "E.FLE";
-         e.ElmName = "Wall";
-         e.ElmValue[0] = "12";
-         return WriteElmFile(f, ElmFileTypeCode(kFloor), e);
+       [](const std::string& f) {
+         return WriteElmFile(f, 220, {.ElmFile = "E.FLE", .ElmName = "", .ElmValue = {"12"}, .ElmRemark = {}});
        }},
       {"user values", "E_.FLE", [=](const std::string& f) { return WriteUserValues(f + "E_.FLE", *user, true); }},
       {".WGT", "W.WGT", [=](const std::string& f) { return WriteWeightFile(f + "W.WGT", WeightFactors{1}, CostParams{8}); }},
@@ -104,26 +97,22 @@ std::vector<WriterCase> Writers() {
       {".WSS", "M.WSS", [=](const std::string& f) { return WritePlantFile(f + "M.WSS", "M", *plant); }},
       {".NAC", "M.NAC", [=](const std::string& f) { return WriteNonACFile(f + "M.NAC", "M", *nonAC); }},
       {".SHM", "S.SHM",
-       [=](const std::string& f) {
-         ShadingMaskInput in;
-         in.Orientation = 5;
-         in.W = 2;
-         in.H = 1.5f;
-         in.OP = 0.6f;
-         in.Name = "S";
+       [](const std::string& f) {
          ShadingMask mask;
-         return SaveShadingMask(f, in, mask);
+         return SaveShadingMask(f, {.Orientation = 5, .W = 2, .H = 1.5f, .OP = 0.6f, .Name = "S"}, mask);
        }},
       {"AnHSpCL.TXT", "AnHSpCL.TXT",
-       [=](const std::string& f) {
+       [](const std::string& f) {
          HourlyLoadWriter writer;
-         HourlyLoadRecord hour;
-         hour.Month = hour.Day = hour.Hour = 1;
-         writer.AddHour(hour);
+         writer.AddHour({.Month = 1, .Day = 1, .Hour = 1});
          return writer.Save(f + "AnHSpCL.TXT");
        }},
       {"input summary", "IN.TXT",
        [=](const std::string& f) { return WriteInputSummary({*project, *db, kOffice}, f + "IN.TXT"); }},
+      {"selection summary", "SEL.TXT",
+       [=](const std::string& f) {
+         return WriteSelectionSummary({*project, *db, kOffice}, *selection, f + "SEL.TXT");
+       }},
   };
 }
 
@@ -150,6 +139,7 @@ TEST(WriteFaults, AFailedWriteKeepsTheOldFileAndNamesIt) {
       std::string after;
       ASSERT_TRUE(ReadFileBytes(dir.File(writer.FileName), after));
       EXPECT_EQ(after, old) << "failing after " << failAfter << " bytes";
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Folder()), {}), 1);
     }
   }
 }

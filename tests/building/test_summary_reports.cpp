@@ -348,15 +348,3 @@ TEST(SummaryReports, ReadErrorKeepsWhatWasWrittenAndNamesTheFile) {
     EXPECT_EQ(p.Written(), kInputSummary.substr(0, kInputSummary.find(c.writtenTo) + c.writtenTo.size())) << c.file;
   }
 }
-
-TEST(SummaryReports, TargetThatCannotBeWrittenIsReportedAndLeftAsItWas) {
-  SmallProject p;
-  const std::string nowhere = p.tmp.File("no such folder/REPORT.TXT");
-  EXPECT_EQ(WriteInputSummary(p.Inputs(), nowhere).message.rfind("Failed to open " + nowhere + " for output!\n", 0),
-            0u);
-  p.tmp.Write("REPORT.TXT", "an older report");
-  const WriteFault halfWay{100};
-  const Status status = WriteSelectionSummary(p.Inputs(), *p.sel, p.Target(), &halfWay);
-  EXPECT_EQ(status.message.rfind("Failed to open " + p.Target() + " for output!", 0), 0u) << status.message;
-  EXPECT_EQ(p.Written(), "an older report");
-}

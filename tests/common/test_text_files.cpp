@@ -42,13 +42,6 @@ TEST(TextReader, FailuresNameTheFileAndLineAndStick) {
   EXPECT_FALSE(r.ReadInt(n));  // sticky: the 5 is not read after a failure
   EXPECT_EQ(n, 0);
 
-  TextReader early("G.FLR", "1,2");
-  int a = 0, b = 0, c = 0;
-  EXPECT_TRUE(early.ReadInt(a) && early.ReadInt(b));
-  EXPECT_FALSE(early.ReadInt(c));
-  EXPECT_NE(early.Error().find("G.FLR"), std::string::npos);
-  EXPECT_NE(early.Error().find("ends early"), std::string::npos);
-
   TextReader open("O.TXT", "\"never closed\r\n");
   EXPECT_FALSE(open.ReadString(s));
   EXPECT_NE(open.Error().find("closing quote"), std::string::npos);
@@ -81,20 +74,4 @@ TEST(TextFiles, RoundTripThroughDisk) {
   const Status missing = TextReader::Open(tmp.File("NONE.TXT"), r);
   EXPECT_NE(missing.message.find("NONE.TXT"), std::string::npos);
   EXPECT_FALSE(w.Save(tmp.File("no/such/folder/X.TXT")));
-}
-
-TEST(TextFiles, FailedWriteKeepsThePreviousFile) {
-  TempFolder tmp;
-  tmp.Write("GOOD.PRJ", "old content\r\n");
-  TextWriter w;
-  w.Line("new content that is longer than the fault allows");
-  const WriteFault fault{10};
-  const Status status = w.Save(tmp.File("GOOD.PRJ"), &fault);
-  EXPECT_FALSE(status);
-  EXPECT_NE(status.message.find("GOOD.PRJ"), std::string::npos);
-  EXPECT_EQ(tmp.Read("GOOD.PRJ"), "old content\r\n");
-  // No temporary file is left beside it.
-  int files = 0;
-  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(tmp.Folder())) ++files;
-  EXPECT_EQ(files, 1);
 }

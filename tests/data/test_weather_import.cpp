@@ -119,7 +119,8 @@ TEST(WeatherImport, ConvertsAnExcerptHourByHour) {
     EXPECT_TRUE(r.SolarAzimuth >= 0 && r.SolarAzimuth < 2 * std::numbers::pi) << r.HourNo;
     EXPECT_FLOAT_EQ(r.DiffuseSolar[0], static_cast<float>(h.DiffuseHorizontal));
     EXPECT_NEAR(r.DiffuseSolar[1], 0.5 * h.DiffuseHorizontal + 0.1 * h.GlobalHorizontal, 1e-3);
-    for (float d : r.DirectSolar) EXPECT_GE(d, 0.0f);
+    for (float d : r.DirectSolar) EXPECT_TRUE(d >= 0 && d <= r.DirectSolar[0] + 1e-3f) << r.HourNo;  // [0]: normal
+    EXPECT_LE(r.HumidityRatio, VapourHumidityRatio(SatPressure(r.DryBulb)) * 1.0001f) << r.HourNo;
     if (r.SolarAltitude == 0) {
       for (int o = 1; o <= 9; ++o) EXPECT_EQ(r.DirectSolar[o], 0.0f) << "hour " << r.HourNo;
     }
