@@ -228,13 +228,8 @@ TEST(AirSide, VavRoomBelowThirtyPercentIsHeldAtThirtyPercent) {
   auto model = std::make_unique<EnergyModel>();
   EnergyZone& zone = kelca::testing::AddZone(*model, "Z");
   kelca::testing::AddRoom(zone, kelca::testing::MakeRoom("Open office", kOffice)).IdenticalRooms = 2;
-  AirSideZone air;
-  air.AcSystemType = kVavVariableSpeed;
-  air.DesignSensibleLoad = {20, 10};
-  air.DesignTotalLoad = {26, 13};
-  air.DesignSupplyAir = {2, 1};
-  air.DesignFanPower = 4;
-  air.DesignChwFlow = 1.2f;
+  const AirSideZone air{.AcSystemType = kVavVariableSpeed, .DesignSensibleLoad = {20, 10}, .DesignTotalLoad = {26, 13},
+                        .DesignSupplyAir = {2, 1}, .DesignFanPower = 4, .DesignChwFlow = 1.2f};
   PlantInput plant;
   plant.ChillerCount = 1;
   plant.Chiller[1] = ChillerUnit{0, 100, 20, 5, 0};

@@ -145,18 +145,6 @@ TEST(NonACFile, EmptyFileIsHeaderAndFiveZerosAndEveryFieldRoundTrips) {
             std::string::npos);
 }
 
-TEST(NonACFile, TownGasUseByServicesPortion) {
-  NonACServices s;
-  s.TownGas.Count = 3;
-  s.TownGas.System[1] = {"a", 0, 0, 0, 0, 0, 100};
-  s.TownGas.System[2] = {"b", 4, 0, 0, 0, 0, 30};
-  s.TownGas.System[3] = {"c", 0, 0, 0, 0, 0, 5};
-  s.TownGas.System[4] = {"beyond the count", 0, 0, 0, 0, 0, 1000};
-  EXPECT_FLOAT_EQ(TownGasUseOfPortion(s, 0), 105.0f);
-  EXPECT_FLOAT_EQ(TownGasUseOfPortion(s, 4), 30.0f);
-  EXPECT_FLOAT_EQ(TownGasUseOfPortion(s, 2), 0.0f);
-}
-
 TEST(EnergyResultFile, ElevenValuesThenTheSystemCountsAndARoundTripThatRecomputesTotals) {
   TempFolder dir;
   AnnualACEnergy ac;

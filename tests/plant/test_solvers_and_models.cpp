@@ -136,19 +136,6 @@ TEST(EquipmentModels, PumpsDrawRatedPowerAtOrAboveRatedFlowAndFollowCurvesAndAff
   EXPECT_FALSE(s.SimError);
 }
 
-TEST(EquipmentModels, ChillerPowerRatioAboveFullLoadIsOne) {
-  const PlantCurves k = InitCoefficients();
-  for (int kind : {0, 1}) {
-    for (int type : {0, 1, 2}) {
-      for (float t : {10.0f, 29.0f, 45.0f}) {
-        EXPECT_FLOAT_EQ(ChillerPowerRatio(k, type, kind, t, 1.2f), 1.0f);
-      }
-      // At or below full load the curve applies; it rises with the load.
-      EXPECT_LT(ChillerPowerRatio(k, type, kind, 30.0f, 0.3f), ChillerPowerRatio(k, type, kind, 30.0f, 1.0f));
-    }
-  }
-}
-
 TEST(EquipmentModels, FanPowerByControlCodeAndCoilChilledWaterFlow) {
   const PlantCurves k = InitCoefficients();
   SimStatus s;
@@ -199,8 +186,3 @@ TEST(EquipmentModels, FailedFanSolveAppendsItsTextAndKeepsResult) {
   EXPECT_EQ(s2.SimMessage, "SZ1N: No solution found within 1000 steps! ASSFWCF: Failed to solve for fan speed!");
 }
 
-TEST(EquipmentModels, HeatExchangerTemperatureDifference) {
-  EXPECT_NEAR(LogMeanTempDifference(10, 5), 5 / std::log(2.0f), 1e-4f);
-  EXPECT_FLOAT_EQ(LogMeanTempDifference(4.05f, 4.0f), 4.05f);
-  EXPECT_FLOAT_EQ(HXConductance(ChillerUnit{0, 1000, 200, 0, 0}, 4), 300.0f);
-}
