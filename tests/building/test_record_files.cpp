@@ -18,10 +18,7 @@ using kelca::testing::TempFolder;
 
 namespace {
 ElementRecord Element(int values) {
-  ElementRecord e;
-  e.ElmFile = "SLAB.FLE";
-  e.ElmName = "Slab";
-  e.ElmType = 12;
+  ElementRecord e{.ElmFile = "SLAB.FLE", .ElmName = "Slab", .ElmType = 12, .ElmValue = {}, .ElmRemark = {}};
   for (int k = 0; k < values; ++k) {
     e.ElmValue[k] = std::to_string(k + 1) + ".5";
     e.ElmRemark[k] = "r" + std::to_string(k);
@@ -68,14 +65,9 @@ Outcome ReadByKind(const TempFolder& tmp, const std::string& file) {
 
 TEST(RecordFiles, ProjectFileOfOneFoundationGroupIsSixLinesAndFullListsReadBack) {
   TempFolder tmp;
-  ProjectState p;
-  p.ProjFileName = "/x/OFFICE.PRJ";
-  p.ProjName = "Office \"A\"";
-  p.CFA = 1234.5f;
-  p.FdnCount = 1;
-  p.FdnFile[0] = "PILES.FDN";
-  p.FdnName[0] = "Piles";
-  p.FdnQty[0] = 2;
+  ProjectState p{.ProjFileName = "/x/OFFICE.PRJ", .ProjName = "Office \"A\"", .ProjDir = "", .CFA = 1234.5f,
+                 .FdnCount = 1, .FdnFile = {"PILES.FDN"}, .FdnName = {"Piles"}, .FdnQty = {2}, .FlrFile = {},
+                 .FlrName = {}, .SerFile = {}, .SerName = {}};
   ASSERT_TRUE(WriteProjectFile(tmp.File("P.PRJ"), p));
   EXPECT_EQ(tmp.Read("P.PRJ"),
             "\"/x/OFFICE.PRJ\"\r\n\"Office 'A'\",1234.5\r\n1\r\n\"PILES.FDN\",\"Piles\",2\r\n0\r\n0\r\n");
@@ -104,16 +96,10 @@ TEST(RecordFiles, ProjectFileOfOneFoundationGroupIsSixLinesAndFullListsReadBack)
 
 TEST(RecordFiles, GroupAndComponentFilesRoundTripAndAGroupWithoutComponentsIsFiveLines) {
   TempFolder tmp;
-  GroupRecord g;
-  g.GrpFile = "TYPICAL.FLR";
-  g.GrpName = "Typical floor";
-  g.GrpQty = 30;
-  g.GrpCompCount = 2;
-  g.GrpCompFile = {"WALL.FLC", "DESKS.FLC"};
-  g.GrpCompName = {"Walls", "Desks"};
-  g.GrpCompType = {0, 2};
-  g.GrpCompQty = {1, 0.25f};
-  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor, g));
+  ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFloor,
+                             {.GrpFile = "TYPICAL.FLR", .GrpName = "Typical floor", .GrpQty = 30, .GrpCompCount = 2,
+                              .GrpCompFile = {"WALL.FLC", "DESKS.FLC"}, .GrpCompName = {"Walls", "Desks"},
+                              .GrpCompType = {0, 2}, .GrpCompQty = {1, 0.25f}}));
   const std::string text = tmp.Read("TYPICAL.FLR");
   EXPECT_EQ(text, "\"TYPICAL.FLR\"\r\n200\r\n\"Typical floor\"\r\n30\r\n2\r\n"
                   "\"WALL.FLC\",\"Walls\",0,1\r\n\"DESKS.FLC\",\"Desks\",2,0.25\r\n");
@@ -127,28 +113,20 @@ TEST(RecordFiles, GroupAndComponentFilesRoundTripAndAGroupWithoutComponentsIsFiv
   EXPECT_FALSE(WriteGroupFile(tmp.Folder(), kFloor, back));
   EXPECT_EQ(tmp.Read("TYPICAL.FLR"), text);
 
-  GroupRecord empty;
-  empty.GrpFile = "PILES.FDN";
-  empty.GrpName = "Piles";
-  empty.GrpQty = 1;
+  GroupRecord empty{.GrpFile = "PILES.FDN", .GrpName = "Piles", .GrpQty = 1, .GrpCompFile = {}, .GrpCompName = {}};
   ASSERT_TRUE(WriteGroupFile(tmp.Folder(), kFoundation, empty));
   EXPECT_EQ(tmp.Read("PILES.FDN"), "\"PILES.FDN\"\r\n100\r\n\"Piles\"\r\n1\r\n0\r\n");
   ASSERT_TRUE(ReadGroupFile(tmp.Folder(), kFoundation, "Foundation", empty));
   EXPECT_EQ(empty.GrpCompCount, 0);
 
-  ComponentRecord c;
-  c.CompFile = "WALL.FLC";
-  c.CompName = "Walls";
-  c.CompType = 1;
-  c.CompQty = 4;
-  c.CompElmCount = kMaxComponentElements;
+  ComponentRecord c{.CompFile = "WALL.FLC", .CompName = "Walls", .CompType = 1, .CompQty = 4,
+                    .CompElmCount = kMaxComponentElements, .CompElmFile = {}, .CompElmName = {}};
   for (int e = 0; e < c.CompElmCount; ++e) c.CompElmFile[e] = "E" + std::to_string(e) + ".FLE";
   c.CompElmType[19] = 57;
   ASSERT_TRUE(WriteCompFile(tmp.Folder(), 210, c));
   const std::string comp = tmp.Read("WALL.FLC");
   EXPECT_TRUE(comp.starts_with("\"WALL.FLC\"\r\n210\r\n\"Walls\"\r\n1\r\n4\r\n20\r\n\"E0.FLE\",\"\",0\r\n"));
-  ComponentRecord compBack;
-  compBack.CompFile = "WALL.FLC";
+  ComponentRecord compBack{.CompFile = "WALL.FLC", .CompName = "", .CompElmFile = {}, .CompElmName = {}};
   ASSERT_TRUE(ReadCompFile(tmp.Folder(), 210, compBack));
   ASSERT_TRUE(WriteCompFile(tmp.Folder(), 210, compBack));
   EXPECT_EQ(tmp.Read("WALL.FLC"), comp);

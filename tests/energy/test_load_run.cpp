@@ -46,22 +46,13 @@ struct LoadRun {
     slab = AddConstruction(*constructions, "Slab", 0, 0.5f, 0.5f, {Plaster(0.02f), Concrete(0.1f)});
     partition = AddConstruction(*constructions, "Partition", 0, 0.5f, 0.5f, {Plaster(0.05f)});
     SetConstantWeather(24, RoomHumidityRatio(24, 55));
-    files.EciFile = dir.File("P.ECI");
-    files.ConFile = dir.File("P.CON");
-    files.WeatherFile = dir.File(kWeatherFileName);
-    files.CurrentFolder = dir.Folder();
-    files.ProjectFolder = dir.Folder();
+    files = {dir.File("P.ECI"), dir.File("P.CON"), dir.File(kWeatherFileName), dir.Folder(), dir.Folder()};
   }
 
   void SetConstantWeather(float dryBulb, float humidityRatio) {
-    weather.assign(kHoursPerYear, WeatherRecord{});
-    for (int h = 0; h < kHoursPerYear; ++h) {
-      weather[h].HourNo = h + 1;
-      weather[h].DryBulb = dryBulb;
-      weather[h].Weather2 = 3;
-      weather[h].WetBulb = dryBulb - 4;
-      weather[h].HumidityRatio = humidityRatio;
-    }
+    weather.assign(kHoursPerYear,
+                   {.DryBulb = dryBulb, .Weather2 = 3, .WetBulb = dryBulb - 4, .HumidityRatio = humidityRatio});
+    for (int h = 0; h < kHoursPerYear; ++h) weather[h].HourNo = h + 1;
   }
 
   // A room without internal gains, bounded by two external walls, a window, a partition and a slab.

@@ -16,16 +16,8 @@ namespace {
 std::vector<WeatherRecord> SyntheticYear() {
   std::vector<WeatherRecord> year(8760);
   for (int h = 0; h < 8760; ++h) {
-    WeatherRecord& r = year[h];
-    r.HourNo = h + 1;
-    r.DryBulb = 20 + (h % 24) * 0.5f;
-    r.Weather2 = 1013.25f;
-    r.WetBulb = 18.5f;
-    r.HumidityRatio = 0.0125f;
-    for (int o = 0; o < 10; ++o) r.DirectSolar[o] = o * 10.5f;
-    r.DiffuseSolar = {80, 40};
-    r.SolarAltitude = 0.25f;
-    r.SolarAzimuth = 6.25f;
+    year[h] = {h + 1, 20 + (h % 24) * 0.5f, 1013.25f, 18.5f, 0.0125f, {}, {80, 40}, 0.25f, 6.25f};
+    for (int o = 0; o < 10; ++o) year[h].DirectSolar[o] = o * 10.5f;
   }
   return year;
 }
@@ -67,15 +59,7 @@ std::unique_ptr<EnergyModel> ModelOfRoomCounts(std::initializer_list<int> counts
 }
 
 HourlyLoadRecord HourOf(const EnergyModel& m, int month, int day, int hour) {
-  HourlyLoadRecord h;
-  h.Month = month;
-  h.Day = day;
-  h.Hour = hour;
-  h.DryBulb = 31.5f;
-  h.Weather2 = 7;
-  h.WetBulb = 27.25f;
-  h.HumidityRatio = 0.0195f;
-  h.ZoneCount = m.ZoneCount;
+  HourlyLoadRecord h{month, day, hour, 31.5f, 7, 27.25f, 0.0195f, m.ZoneCount};
   for (int z = 1; z <= m.ZoneCount; ++z) {
     h.RoomCount[z] = m.Zone[z].RoomCount;
     for (int r = 1; r <= h.RoomCount[z]; ++r) h.Room[z][r] = {1000.5f * z + r, 0.25f * r, 24 + 0.5f * z};
