@@ -85,7 +85,8 @@ TEST(HeatBalance, LongWaveExchangeBetweenSurfacesThatSeeEachOther) {
   const float window = q[0], partition = q[2];
   r.Node(2, r.C(2).NodeCount) = 35;
   ASSERT_TRUE(CalQMRT(*r.state, hour, status));
-  EXPECT_LT(q[2] - partition, q[0] - window - 1);
+  EXPECT_NEAR(q[0], window, 1);
+  EXPECT_LT(q[2], partition - 5);
 
   // With a roof there is no ceiling face: the slab's underside is held at the set temperature.
   Room roofed;
