@@ -25,8 +25,8 @@ TEST(MaskCommand, WritesTheMaskInTheCurrentFolderAndPrintsTheDiffuseFraction) {
   EXPECT_NE(text.find("Overhang Projection (m)               0.6 \r\n"), std::string::npos);
 }
 
-// The generator's and the writer's refusals are printed as they are (their
-// texts are the shading-mask tests'); a value that is no number reads as 0.
+// The generator's and the writer's refusals are printed word for word; a value
+// that is no number reads as 0.
 TEST(MaskCommand, BadInputGivesTheMessagesAndWritesNothing) {
   TempFolder dir;
   for (const auto& [args, printed] : std::vector<std::pair<std::string, std::string>>{

@@ -39,8 +39,6 @@ PlantInput WaterCooledPlant() {
   return p;
 }
 
-// Reading a file and writing it again gives the same bytes: every stored field
-// is read back into its own place.
 // Fire services, lifts and escalators and town gas systems.
 NonACServices Services() {
   NonACServices s;
@@ -55,6 +53,8 @@ NonACServices Services() {
   return s;
 }
 
+// Reading a file and writing it again gives the same bytes: every stored field
+// is read back into its own place.
 void ExpectRewritesSame(const TempFolder& dir, const std::string& name) {
   PlantInput read;
   ASSERT_TRUE(ReadPlantFile(dir.File(name), read));
