@@ -95,9 +95,5 @@ TEST(SolarGains, WindowTotalsFromIrradianceGlassAndMask) {
   mask.Mask[3][1] = 0.25f;  // altitude 30..40, azimuth 10..20
   mask.DiffuseFraction = 0.6f;
   state->Component[1].Mask = &mask;
-  expect(0.25, 0.6);
-
-  w.SolarAzimuth = 7.0f;  // beyond 2 pi: the mask has no bin for it
-  EXPECT_FALSE(CalSolGain(*state, w, t, status));
-  EXPECT_EQ(status.SimMessage, "CalSolGain: Solar azimuth angle out of range!");
+  expect(0.25, 0.6);  // a sun beyond the mask's bins is the parallel run's fault test
 }
