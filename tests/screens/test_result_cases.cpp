@@ -6,15 +6,12 @@
 #include <tuple>
 #include <vector>
 
-#include "app/Workspace.h"
 #include "common/Numbers.h"
-#include "common/ScriptedPrompts.h"
 #include "lca/ResultFile.h"
 #include "screens/ResultScreen.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 
 using namespace kelca;
-using kelca::testing::TempFolder;
 
 namespace {
 
@@ -28,13 +25,11 @@ void FillPart(PartResult& p, float seed) {
   }
 }
 
-struct ResultsFixture : ::testing::Test {
-  ResultsFixture() : ws(std::make_unique<Workspace>()) {
-    SetDefaultParameters(ws->Params);
+struct ResultsFixture : ::testing::Test, kelca::testing::WorkspaceFixture {
+  ResultsFixture() {
+    OpenProject();
     ProjectState& p = ws->Project;
-    p.ProjFileName = "OFFICE.PRJ";
     p.ProjName = "Office";
-    p.ProjDir = ws->CurrentFolder = tmp.Folder();
     p.FdnCount = 1;
     p.FdnFile[0] = "F1.FDN";
     p.SerCount = 2;
@@ -44,9 +39,6 @@ struct ResultsFixture : ::testing::Test {
     float seed = 1;
     ForEachPart(ws->Results, [&](PartResult& part) { FillPart(part, seed++); });
   }
-  std::unique_ptr<Workspace> ws;
-  ScriptedPrompts prompts;
-  TempFolder tmp;
 };
 
 }  // namespace

@@ -12,12 +12,9 @@
 #include <QtTest>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
-#include "app/Workspace.h"
-#include "common/ScriptedPrompts.h"
 #include "support/DbFiles.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 #include "ui/StatusPanelView.h"
 #include "ui/frmMain.h"
 
@@ -85,23 +82,7 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inside) {
   poll->start(10);
 }
 
-// What every screen test owns: a temporary folder, a workspace with the default
-// parameters and scripted prompts.
-struct ScreenFixture {
-  ScreenFixture() {
-    kelca::SetDefaultParameters(ws->Params);
-    ws->CurrentFolder = tmp.Folder();
-  }
-  // A project "OFFICE.PRJ" in the temporary folder.
-  void OpenProject() {
-    ws->Project.ProjFileName = "OFFICE.PRJ";
-    ws->Project.ProjDir = tmp.Folder();
-  }
-
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
-};
+using ScreenFixture = WorkspaceFixture;
 
 // The main window, shown and started up over a settings folder of its own; with
 // a database, one of no materials is remembered there and loads at start-up;
