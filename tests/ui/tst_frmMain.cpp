@@ -108,6 +108,24 @@ class TestFrmMain : public QObject {
     QVERIFY(!f.window->isVisible());
   }
 
+  void newSaveAndCloseReachTheProjectCommands() {
+    Fixture f(true);
+    f.prompts.QueueFile(f.tmp.File("NEWPROJ"));
+    f.prompts.QueueFile(f.tmp.File("NEWPROJ/NEW.PRJ"));
+    f.Menu("mnuFNew")->trigger();
+    QCOMPARE(f.ws->Project.ProjDir, f.tmp.File("NEWPROJ/"));
+    QTest::keyClicks(f.Find<QLineEdit>("txtProjName"), "New office");
+    QTest::mouseClick(f.Find<QPushButton>("cmdEnterProjName"), Qt::LeftButton);
+    kelca::testing::Click(f.window->findChild<QDialog*>("frmBldgSysInput"), "cmdReturn");
+    f.prompts.QueueFile(f.tmp.File("NEWPROJ/NEW.PRJ"));
+    f.Menu("mnuFileSave")->trigger();
+    QVERIFY(f.tmp.Read("NEWPROJ/NEW.PRJ").find("New office") != std::string::npos);
+    f.Menu("mnuFileClose")->trigger();  // saved: no question
+    QVERIFY(f.ws->Project.ProjDir.empty());
+    QCOMPARE(f.StatusLines().last(), QString("   Project closed"));
+    QVERIFY(f.prompts.Messages().empty());
+  }
+
   void slideControlsStepThroughTheSlides() {
     Fixture f(true);
     QVERIFY(f.Find<QAction>("mnuOpenData")->isChecked());
