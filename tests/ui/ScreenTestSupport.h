@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -52,6 +53,16 @@ inline void Type(QLineEdit* box, const QString& text) {
   if (box->text() != text) box->setText(text);
 }
 
+inline void PickLine(QWidget* screen, const char* list, int row) { Find<QListWidget>(screen, list)->setCurrentRow(row); }
+
+// A click on a cell of a grid, as the user makes it.
+inline void ClickCell(QWidget* screen, const char* grid, int row, int column) {
+  auto* table = Find<QTableWidget>(screen, grid);
+  QTableWidgetItem* item = table->item(row, column);
+  table->scrollToItem(item);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
+}
+
 inline QStringList Lines(const QListWidget* list) {
   QStringList lines;
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
@@ -80,6 +91,13 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inside) {
     }
   });
   poll->start(10);
+}
+
+// In a picker that is open: the search text, Find, and the closing button.
+inline void SearchAndClose(QWidget* picker, const QString& text, const char* closeButton) {
+  Type(Find<QLineEdit>(picker, "txtSrch"), text);
+  Click(picker, "cmdSrch");
+  Click(picker, closeButton);
 }
 
 using ScreenFixture = WorkspaceFixture;

@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
 
-#include "ui/BuildingTestSupport.h"
+#include "support/BuildingProject.h"
+#include "ui/ScreenTestSupport.h"
 #include "ui/frmBldgSysInput.h"
 #include "ui/frmGroupComp.h"
 #include "ui/frmInpMatData.h"
@@ -27,7 +29,7 @@ using kelca::testing::Type;
 using kelca::testing::WhenModalOpens;
 
 namespace {
-struct Fixture : kelca::testing::BuildingFixture {
+struct Fixture : kelca::testing::BuildingProject {
   Fixture() {
     EditingGroup(kFloor, 0);
     ws->CurComp = 0;
