@@ -52,17 +52,17 @@ TEST(EnergyInputScreen, CountsOutsideTheirRangesAndInsertsBeyondTheLimitsAreRefu
       EXPECT_TRUE(((*s).*pending)()) << t;
       ((*s).*enter)(f.prompts);
     }
-    EXPECT_FALSE(((*s).*pending)());
+    EXPECT_FALSE(((*s).*pending)());  // a refused count shows the count again
   };
   count(s->ZoneCountBox, &EnergyInputScreenModel::ZoneCountPending, &EnergyInputScreenModel::EnterZoneCount,
-        {"0", "21", "20"});
+        {"0", "20", "21"});
   EXPECT_EQ(s->ZoneCount(), 20);
   s->AddZone(f.prompts);
   count(s->RoomCountBox, &EnergyInputScreenModel::RoomCountPending, &EnergyInputScreenModel::EnterRoomCount,
-        {"0", "13", "12"});
+        {"0", "12", "13"});
   s->AddRoom(f.prompts);
   count(s->ComponentCountBox, &EnergyInputScreenModel::ComponentCountPending,
-        &EnergyInputScreenModel::EnterRoomCharacteristics, {"abc", "11", "10"});
+        &EnergyInputScreenModel::EnterRoomCharacteristics, {"abc", "10", "11"});
   s->AddComponent(f.prompts);
   EXPECT_EQ(f.prompts.Messages(), (Lines{"No. of Zones outside range!", "No. of Zones outside range!",
                                          "No. of Zones already reached the Maximum No.!",
@@ -244,7 +244,7 @@ TEST(ConstructionScreen, LayerLinesOfAWallAWindowAndAOneLayerConstruction) {
 TEST(ConstructionScreen, ANewConstructionIsBuiltLayerByLayerAddedDeletedAndSaved) {
   Constructions f;
   ConstructionScreenModel s(*f.ws, ConstructionScreenMode::Edit);
-  for (const char* count : {"0", "21", "20"}) {
+  for (const char* count : {"0", "20", "21"}) {
     s.LayerCountBox = count;
     s.EnterLayerCount(f.prompts);
   }
