@@ -94,6 +94,11 @@ TEST(ComponentEditor, TheGridHoldsSixteenValuesThroughTheFileAndAPendingCellShow
   e.ChooseCompType(0);  // Envelope
   e.AddElement();
   e.ElmNameBox = "Sixteen";
+  f.search = "listed materials";
+  e.ChooseElementType();
+  f.search = "c30/37";
+  e.ClickCell(0, 2);  // a listed material's number: from the material picker
+  EXPECT_EQ(std::pair(e.CellText(0, 2), e.CellText(0, 3)), std::pair(std::string("3"), std::string("Concrete C30/37 (m3)")));
   f.search = "CURTAIN";
   e.ChooseElementType();
   EXPECT_EQ(e.ElmTypeCaption(), "Unitised curtain wall");

@@ -4,40 +4,25 @@
 #include <memory>
 #include <vector>
 
-#include "app/Workspace.h"
-#include "building/GroupTypes.h"
-#include "common/ScriptedPrompts.h"
 #include "screens/GroupCompScreen.h"
-#include "support/TempFolder.h"
+#include "support/BuildingProject.h"
 
 using namespace kelca;
-using kelca::testing::TempFolder;
 
 namespace {
-struct Handover : ::testing::Test {
+struct Handover : ::testing::Test, kelca::testing::BuildingProject {
   Handover() {
-    EXPECT_TRUE(OpenDatabase(KELCA_SOURCE_DIR "/data/db/MATLCIA.IDB", ws->Db, ws->Materials).ok);
-    ws->Project.ProjDir = ws->CurrentFolder = tmp.Folder();
-    ws->GrpType = kFloor;
-    ws->GrpTypeName = "Floor";
+    EditingGroup(kFloor, 0);
     // Outside first: rendered blockwork (type 10, its block thickness 0.2 m),
     // a type 0 layer of material 31, a slab (type 1, 0.25 m).
-    Element("WALL.FLE", "Wall", 10, {"100", "0.2", "0.015"});
-    Element("WOOL.FLE", "Wool", 0, {"31", "1.5", "5", "40"});
-    Element("SLAB.FLE", "Slab", 1, {"100", "0.25", "120"});
+    WriteElement(kFloor, "WALL.FLE", "Wall", 10, {"100", "0.2", "0.015"});
+    WriteElement(kFloor, "WOOL.FLE", "Wool", 0, {"31", "1.5", "5", "40"});
+    WriteElement(kFloor, "SLAB.FLE", "Slab", 1, {"100", "0.25", "120"});
     ws->Component.CompFile = "ENV.FLC";
     ws->Component.CompName = "Envelope";
     ws->Component.CompQty = 1;
     for (const char* f : {"WALL.FLE", "WOOL.FLE", "SLAB.FLE"}) ws->Component.CompElmFile[ws->Component.CompElmCount++] = f;
-    EXPECT_TRUE(WriteCompFile(tmp.Folder(), 210, ws->Component).ok);
-  }
-  void Element(const std::string& file, const std::string& name, int type, std::vector<std::string> values) {
-    ElementRecord e;
-    e.ElmFile = file;
-    e.ElmName = name;
-    e.ElmType = type;
-    std::copy(values.begin(), values.end(), e.ElmValue.begin());
-    EXPECT_TRUE(WriteElmFile(tmp.Folder(), 220, e).ok);
+    EXPECT_TRUE(WriteCompFile(tmp.Folder(), CompFileTypeCode(kFloor), ws->Component).ok);
   }
   // The editor with answers for the material data screen, asked in turn.
   std::unique_ptr<GroupCompScreenModel> Editor(std::vector<PickResult> answers) {
@@ -50,9 +35,6 @@ struct Handover : ::testing::Test {
     return editor;
   }
 
-  TempFolder tmp;
-  std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
-  ScriptedPrompts prompts;
   std::vector<std::string> asked;
   std::vector<ConstructionHandover> shown;
 };

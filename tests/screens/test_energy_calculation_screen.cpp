@@ -6,12 +6,11 @@
 #include <functional>
 #include <memory>
 
-#include "common/ScriptedPrompts.h"
 #include "energy/Calendar.h"
 #include "energy/HourlyLoadFile.h"
 #include "screens/EnergyCalculationScreen.h"
 #include "support/SampleModels.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 
 using namespace kelca;
 using kelca::testing::TempFolder;
@@ -116,22 +115,19 @@ TEST(EnergyCalculation, AnExistingLoadFileIsOverwrittenOrReusedAndAPlantFaultEnd
 
 namespace {
 // The screen on a copy of the sample office.
-struct Office {
+struct Office : kelca::testing::WorkspaceFixture {
   Office() {
-    std::filesystem::copy(KELCA_SOURCE_DIR "/samples/office", dir.File("office"), std::filesystem::copy_options::recursive);
-    ws->Project.ProjFileName = "OFFICE.PRJ";
+    std::filesystem::copy(KELCA_SOURCE_DIR "/samples/office", tmp.File("office"), std::filesystem::copy_options::recursive);
+    OpenProject();
     ws->Project.ProjDir = ws->CurrentFolder = File("");
     ws->Db.LcaDbFolder = KELCA_SOURCE_DIR "/data/db/";
   }
-  std::string File(const std::string& name) const { return dir.File("office/" + name); }
+  std::string File(const std::string& name) const { return tmp.File("office/" + name); }
   std::vector<std::string> Titles() const {
     std::vector<std::string> titles;
     for (const FileDialogRequest& d : prompts.dialogs) titles.push_back(d.title);
     return titles;
   }
-  TempFolder dir;
-  std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
-  ScriptedPrompts prompts;
   EnergyCalculationScreen screen{*ws, prompts};
 };
 const std::vector<std::string> kAllTitles{"Open Energy Calculation Input File",
@@ -166,7 +162,7 @@ TEST(EnergyCalculation, OpeningAsksForEachInputNotYetNamed) {
        {kAllTitles.begin() + 1, kAllTitles.end()},
        nullptr,
        [](Office& f) { EXPECT_EQ(f.ws->EnergyFiles.ConFile, f.File("OTHER.CON")); }},
-      {"malformed air-side file", [](Office& f) { f.dir.Write("office/OFFICE.ASS", "\"Office\"\r\n1,"); },
+      {"malformed air-side file", [](Office& f) { f.tmp.Write("office/OFFICE.ASS", "\"Office\"\r\n1,"); },
        {"OFFICE.ECI", "OFFICE.ASS", "OFFICE.WSS"}, {kAllTitles[0], kAllTitles[1]}, "OFFICE.ASS",
        [](Office& f) {
          EXPECT_TRUE(f.ws->EnergyFiles.AssFile.empty() && f.ws->PlantFiles.WssFile.empty());
@@ -219,12 +215,12 @@ TEST(EnergyCalculation, TypedResultsTheWalkOfAllSystemsAndTheResultFile) {
   EXPECT_EQ((std::vector{s.ItemTexts[0], s.ItemTexts[2], s.ItemTexts[3]}), (std::vector<std::string>{"3500", "0", "2500"}));
 
   // The results file: saved, overwritten by a change, loaded back.
-  f.prompts.QueueFile(f.dir.File("R.EUR"));
+  f.prompts.QueueFile(f.tmp.File("R.EUR"));
   s.SaveResults();
   EXPECT_EQ(f.prompts.dialogs.back().proposedName, "OFFICE.EUR");
   s.ItemTexts[1] = "9";
   s.EnterChanges();
-  f.prompts.QueueFile(f.dir.File("R.EUR"));
+  f.prompts.QueueFile(f.tmp.File("R.EUR"));
   s.LoadResults();
   EXPECT_EQ(s.ItemTexts[0], "3500");
 

@@ -4,21 +4,17 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/Workspace.h"
-#include "common/ScriptedPrompts.h"
 #include "lca/WeightFile.h"
 #include "screens/LccScreen.h"
 #include "screens/CostParameterScreen.h"
 #include "screens/WeightingScreen.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 
 using namespace kelca;
-using kelca::testing::TempFolder;
 
 namespace {
-struct Screens : ::testing::Test {
-  Screens() : ws(std::make_unique<Workspace>()) {
-    SetDefaultParameters(ws->Params);
+struct Screens : ::testing::Test, kelca::testing::WorkspaceFixture {
+  Screens() {
     ws->Project.ProjFileName = tmp.File("OFFICE.PRJ");
     LcaResultSet& r = ws->Results;
     for (int s = 1; s <= 3; ++s) {
@@ -31,9 +27,6 @@ struct Screens : ::testing::Test {
     const std::string text = tmp.Read(name);
     return std::count(text.begin(), text.end(), '\n');
   }
-  TempFolder tmp;
-  std::unique_ptr<Workspace> ws;
-  ScriptedPrompts prompts;
 };
 }  // namespace
 

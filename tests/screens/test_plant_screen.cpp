@@ -7,19 +7,15 @@
 #include <memory>
 #include <tuple>
 
-#include "app/Workspace.h"
-#include "common/ScriptedPrompts.h"
 #include "screens/PlantScreen.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 
 using namespace kelca;
-using kelca::testing::TempFolder;
 
 namespace {
 using Lines = std::vector<std::string>;
 
-struct Plant {
-  Plant() { ws->CurrentFolder = tmp.Folder(); }
+struct Plant : kelca::testing::WorkspaceFixture {
   PlantScreenModel& Open() {
     screen = std::make_unique<PlantScreenModel>(*ws);
     screen->Open(prompts);
@@ -30,9 +26,6 @@ struct Plant {
     for (const PlantRow& r : screen->Rows()) texts.push_back(column == 0 ? r.Item : r.Value);
     return texts;
   }
-  TempFolder tmp;
-  std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
-  ScriptedPrompts prompts;
   std::unique_ptr<PlantScreenModel> screen;
 };
 
@@ -138,8 +131,7 @@ TEST(PlantScreen, CountsAndLimitsAndAUnitInsertedInTheMiddleKeepsEveryField) {
 
 TEST(PlantScreen, PlantAndNonACFilesAreSavedAndLoadedOneAfterTheOther) {
   Plant f;
-  f.ws->Project.ProjFileName = "OFFICE.PRJ";
-  f.ws->Project.ProjDir = f.tmp.Folder();
+  f.OpenProject();
   PlantScreenModel& s = f.Open();
   EXPECT_TRUE(f.prompts.log.empty());  // no ".WSS" file yet
   s.ShowItem(kItemPlantType);

@@ -6,15 +6,12 @@
 #include <tuple>
 #include <vector>
 
-#include "app/Workspace.h"
 #include "common/Numbers.h"
-#include "common/ScriptedPrompts.h"
 #include "lca/ResultFile.h"
 #include "screens/ResultScreen.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 
 using namespace kelca;
-using kelca::testing::TempFolder;
 
 namespace {
 
@@ -28,13 +25,11 @@ void FillPart(PartResult& p, float seed) {
   }
 }
 
-struct ResultsFixture : ::testing::Test {
-  ResultsFixture() : ws(std::make_unique<Workspace>()) {
-    SetDefaultParameters(ws->Params);
+struct ResultsFixture : ::testing::Test, kelca::testing::WorkspaceFixture {
+  ResultsFixture() {
+    OpenProject();
     ProjectState& p = ws->Project;
-    p.ProjFileName = "OFFICE.PRJ";
     p.ProjName = "Office";
-    p.ProjDir = ws->CurrentFolder = tmp.Folder();
     p.FdnCount = 1;
     p.FdnFile[0] = "F1.FDN";
     p.SerCount = 2;
@@ -44,9 +39,6 @@ struct ResultsFixture : ::testing::Test {
     float seed = 1;
     ForEachPart(ws->Results, [&](PartResult& part) { FillPart(part, seed++); });
   }
-  std::unique_ptr<Workspace> ws;
-  ScriptedPrompts prompts;
-  TempFolder tmp;
 };
 
 }  // namespace
@@ -156,30 +148,6 @@ TEST_F(ResultsFixture, MalformedResultFilesLeaveTheCaseAsItWas) {
   EXPECT_FALSE(screen.SaveEnabled(kAlternativeCase));
 }
 
-TEST_F(ResultsFixture, AReferenceSavedAndLoadedAsAlternativeShowsTheSameView) {
-  ResultScreenModel screen(*ws);
-  const auto showServicesEnvelope = [&](int caseIndex) {
-    screen.SelectCase(caseIndex);
-    screen.SelectPart(kServicesPart);
-    screen.SelectClass(2);
-    screen.SelectStage(kWholeLife);
-    EXPECT_TRUE(screen.ShowResults());
-    return screen.Shown();
-  };
-  screen.SetReference();
-  prompts.QueueFile(tmp.File("REF.RES"));
-  screen.SaveCase(kReferenceCase, prompts);
-  const ShownView reference = showServicesEnvelope(kReferenceCase);
-  ws->Results = LcaResultSet{};  // the live results change; the file does not
-  prompts.QueueFile(tmp.File("REF.RES"));
-  screen.LoadCase(kAlternativeCase, prompts);
-  const ShownView alternative = showServicesEnvelope(kAlternativeCase);
-  EXPECT_EQ(std::tie(alternative.Characterised, alternative.Normalised, alternative.Weighted, alternative.Score),
-            std::tie(reference.Characterised, reference.Normalised, reference.Weighted, reference.Score));
-  EXPECT_EQ(alternative.Cost, FormatGeneral(ws->Cases.Case[kReferenceCase].Results.SerPortion[1].Cost[0]));
-  EXPECT_NE(alternative.Cost, "0");
-}
-
 TEST_F(ResultsFixture, TableExportWritesTheShownView) {
   ResultScreenModel screen(*ws);
   screen.SelectPart(kWholeBldg);
@@ -220,18 +188,35 @@ TEST_F(ResultsFixture, PerFloorAreaDividesTheCharacterisedValuesAndTheCostOrSays
   }
 }
 
-TEST_F(ResultsFixture, ExportAllResultsWritesTheTableOfTheSelectedCaseAndALoadedCaseKeepsItsFloorArea) {
+// A reference saved and loaded as the alternative shows the same view, finds
+// its floor area in the project file beside it, and exports all its results.
+TEST_F(ResultsFixture, AReferenceLoadedAsAlternativeShowsTheSameViewKeepsItsFloorAreaAndExportsItsTable) {
   ws->Project.CFA = 1500;
   ASSERT_TRUE(WriteProjectFile(tmp.File("OFFICE.PRJ"), ws->Project));
   ResultScreenModel screen(*ws);
-  prompts.QueueFile(tmp.File("REF.RES"));
+  const auto showServicesEnvelope = [&](int caseIndex) {
+    screen.SelectCase(caseIndex);
+    screen.SelectPart(kServicesPart);
+    screen.SelectClass(2);
+    screen.SelectStage(kWholeLife);
+    EXPECT_TRUE(screen.ShowResults());
+    return screen.Shown();
+  };
   screen.SetReference();
+  prompts.QueueFile(tmp.File("REF.RES"));
   screen.SaveCase(kReferenceCase, prompts);
-  // Loaded, the case finds its floor area in the project file beside it.
+  const ShownView reference = showServicesEnvelope(kReferenceCase);
+  const LcaResultSet& r = ws->Cases.Case[kReferenceCase].Results;
+  ws->Results = LcaResultSet{};  // the live results change; the file does not
   ws->Project.CFA = 0;
   prompts.QueueFile(tmp.File("REF.RES"));
   screen.LoadCase(kAlternativeCase, prompts);
   EXPECT_EQ(screen.WorkingCopy().Info.CFA, 1500);
+  const ShownView alternative = showServicesEnvelope(kAlternativeCase);
+  EXPECT_EQ(std::tie(alternative.Characterised, alternative.Normalised, alternative.Weighted, alternative.Score),
+            std::tie(reference.Characterised, reference.Normalised, reference.Weighted, reference.Score));
+  EXPECT_EQ(alternative.Cost, FormatGeneral(r.SerPortion[1].Cost[0]));
+  EXPECT_NE(alternative.Cost, "0");
   prompts.QueueFile(tmp.File("ALL.CSV"));
   screen.ExportAllResults(prompts);
   EXPECT_EQ(prompts.dialogs.back().proposedName, "OFFICE_A_ALL.CSV");
@@ -239,7 +224,6 @@ TEST_F(ResultsFixture, ExportAllResultsWritesTheTableOfTheSelectedCaseAndALoaded
   EXPECT_EQ(table.substr(0, table.find("\r\n")),
             "\"Part\",\"Portion or Group\",\"Stage\",\"Module\",\"Category\",\"Unit\",\"Characterised\",\"Normalised\","
             "\"Weighted\",\"Per m2 CFA\",\"Per m2 CFA and Year\"");
-  const LcaResultSet& r = ws->Results;
   EXPECT_NE(table.find("\r\n\"Services\",\"Risers\",\"Operating (Energy)\",\"B6\""), std::string::npos);
   EXPECT_NE(table.find("\r\n\"Foundations\",\"F1.FDN\","), std::string::npos);  // a group without a name
   EXPECT_NE(table.find("\r\n\"Whole Bldg.\",\"\",\"As Built\",\"A1-A5\",\"Global Warming\",\"kg CO2 eq.\"," +

@@ -3,25 +3,20 @@
 // the building screens use it: the group being edited, element and component
 // files made for a test, and a file that cannot be written.
 #include <filesystem>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "app/Workspace.h"
 #include "building/GroupTypes.h"
 #include "building/SelectionTables.h"
-#include "common/ScriptedPrompts.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 
 namespace kelca::testing {
 
-struct BuildingProject {
+struct BuildingProject : WorkspaceFixture {
   BuildingProject() {
-    kelca::SetDefaultParameters(ws->Params);
-    ws->CurrentFolder = ws->Project.ProjDir = tmp.Folder();
-    ws->Project.ProjFileName = "OFFICE.PRJ";
+    OpenProject();
     if (!kelca::OpenDatabase(KELCA_SOURCE_DIR "/data/db/MATLCIA.IDB", ws->Db, ws->Materials)) {
       throw std::runtime_error("sample database not loaded");
     }
@@ -60,10 +55,6 @@ struct BuildingProject {
   }
   // A folder in the place of a file, so that writing that file fails.
   void BlockFile(const std::string& name) { std::filesystem::create_directories(tmp.File(name + "/inside")); }
-
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
 };
 
 }  // namespace kelca::testing

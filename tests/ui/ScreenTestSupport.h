@@ -8,16 +8,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
-#include "app/Workspace.h"
-#include "common/ScriptedPrompts.h"
 #include "support/DbFiles.h"
-#include "support/TempFolder.h"
+#include "support/WorkspaceFixture.h"
 #include "ui/StatusPanelView.h"
 #include "ui/frmMain.h"
 
@@ -55,6 +53,16 @@ inline void Type(QLineEdit* box, const QString& text) {
   if (box->text() != text) box->setText(text);
 }
 
+inline void PickLine(QWidget* screen, const char* list, int row) { Find<QListWidget>(screen, list)->setCurrentRow(row); }
+
+// A click on a cell of a grid, as the user makes it.
+inline void ClickCell(QWidget* screen, const char* grid, int row, int column) {
+  auto* table = Find<QTableWidget>(screen, grid);
+  QTableWidgetItem* item = table->item(row, column);
+  table->scrollToItem(item);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
+}
+
 inline QStringList Lines(const QListWidget* list) {
   QStringList lines;
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
@@ -85,23 +93,14 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inside) {
   poll->start(10);
 }
 
-// What every screen test owns: a temporary folder, a workspace with the default
-// parameters and scripted prompts.
-struct ScreenFixture {
-  ScreenFixture() {
-    kelca::SetDefaultParameters(ws->Params);
-    ws->CurrentFolder = tmp.Folder();
-  }
-  // A project "OFFICE.PRJ" in the temporary folder.
-  void OpenProject() {
-    ws->Project.ProjFileName = "OFFICE.PRJ";
-    ws->Project.ProjDir = tmp.Folder();
-  }
+// In a picker that is open: the search text, Find, and the closing button.
+inline void SearchAndClose(QWidget* picker, const QString& text, const char* closeButton) {
+  Type(Find<QLineEdit>(picker, "txtSrch"), text);
+  Click(picker, "cmdSrch");
+  Click(picker, closeButton);
+}
 
-  TempFolder tmp;
-  std::unique_ptr<kelca::Workspace> ws = std::make_unique<kelca::Workspace>();
-  kelca::ScriptedPrompts prompts;
-};
+using ScreenFixture = WorkspaceFixture;
 
 // The main window, shown and started up over a settings folder of its own; with
 // a database, one of no materials is remembered there and loads at start-up;

@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
 
-#include "ui/BuildingTestSupport.h"
+#include "support/BuildingProject.h"
+#include "ui/ScreenTestSupport.h"
 #include "ui/frmBldgSysInput.h"
 #include "ui/frmGroupComp.h"
 #include "ui/frmInpMatData.h"
@@ -27,7 +29,7 @@ using kelca::testing::Type;
 using kelca::testing::WhenModalOpens;
 
 namespace {
-struct Fixture : kelca::testing::BuildingFixture {
+struct Fixture : kelca::testing::BuildingProject {
   Fixture() {
     EditingGroup(kFloor, 0);
     ws->CurComp = 0;
@@ -57,9 +59,14 @@ class TestBuildingForms : public QObject {
     Click(&screen, "cmdSaveElm");
     QCOMPARE(f.prompts.Messages(), std::vector<std::string>{"Element Type or Name missing!!"});
     Type(Find<QLineEdit>(&screen, "txtElmName"), "Wall");
+    auto* grid = Find<QTableWidget>(&screen, "msgElm");
+    WhenModalOpens([](QWidget* picker) { kelca::testing::SearchAndClose(picker, "listed materials", "cmdOK"); });
+    Click(&screen, "cmdElmType");
+    WhenModalOpens([](QWidget* picker) { kelca::testing::SearchAndClose(picker, "c30/37", "cmdClose"); });
+    kelca::testing::ClickCell(&screen, "msgElm", 0, 2);  // a listed material's number: from the material picker
+    QCOMPARE(grid->item(0, 2)->text() + " " + grid->item(0, 3)->text(), QString("3 Concrete C30/37 (m3)"));
     WhenModalOpens([](QWidget* picker) { kelca::testing::SearchAndClose(picker, "CURTAIN", "cmdOK"); });
     Click(&screen, "cmdElmType");
-    auto* grid = Find<QTableWidget>(&screen, "msgElm");
     QCOMPARE(Find<QLabel>(&screen, "lblElmType")->text(), QString("Unitised curtain wall"));
     QCOMPARE(grid->item(0, 0)->text() + " " + grid->item(0, 1)->text(), QString("Curtain wall area m2"));
     kelca::testing::ClickCell(&screen, "msgElm", 0, 2);

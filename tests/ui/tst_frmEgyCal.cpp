@@ -28,6 +28,21 @@ struct Fixture : kelca::testing::ScreenFixture {
     screen = std::make_unique<frmEgyCal>(*ws, prompts);
   }
   std::string Office(const std::string& name) const { return tmp.File("office/" + name); }
+  // The office's zones repeated up to the most a model holds, so that the
+  // cooling load run lasts well beyond the moment its progress window opens.
+  void ManyZones() const {
+    auto model = std::make_unique<kelca::EnergyModel>();
+    auto air = std::make_unique<kelca::AirSideData>();
+    QVERIFY(kelca::ReadEnergyInputFile(Office("OFFICE.ECI"), *model).ok);
+    QVERIFY(kelca::ReadAirSideFile(Office("OFFICE.ASS"), *model, *air).ok);
+    for (int z = model->ZoneCount + 1; z <= kelca::kMaxZones; ++z) {
+      model->Zone[z] = model->Zone[z - model->ZoneCount];
+      air->Zone[z] = air->Zone[z - model->ZoneCount];
+    }
+    model->ZoneCount = kelca::kMaxZones;
+    QVERIFY(kelca::WriteEnergyInputFile(Office("OFFICE.ECI"), "Office", *model).ok);
+    QVERIFY(kelca::WriteAirSideFile(Office("OFFICE.ASS"), "Office", *model, *air).ok);
+  }
   // Opens the screen with the four inputs chosen in their dialogs.
   bool OpenWithAllInputs() {
     for (const char* file : {"OFFICE.ECI", "OFFICE.ASS", "OFFICE.WSS", "OFFICE.NAC"}) prompts.QueueFile(Office(file));
@@ -57,6 +72,7 @@ class TestFrmEgyCal : public QObject {
  private slots:
   void cancelInTheProgressWindowKeepsTheLoadFileAndTheLogIsSaved() {
     Fixture f;
+    f.ManyZones();
     QVERIFY(f.OpenWithAllInputs());
     QVERIFY(kelca::testing::WriteConstantLoads(f.Office("AnHSpCL.TXT"), f.ws->Energy, {20000, 3000, 24}));
     const std::string loads = f.tmp.Read("office/AnHSpCL.TXT");

@@ -10,8 +10,9 @@
 #include <map>
 #include <memory>
 
+#include "support/BuildingProject.h"
 #include "support/SampleModels.h"
-#include "ui/BuildingTestSupport.h"
+#include "ui/ScreenTestSupport.h"
 #include "ui/frmAddGroup.h"
 #include "ui/frmBldgSysInput.h"
 #include "ui/frmCPlt.h"
@@ -32,7 +33,7 @@
 #include "ui/frmShMask.h"
 
 namespace {
-using Fixture = kelca::testing::BuildingFixture;
+using Fixture = kelca::testing::BuildingProject;
 using Factory = std::function<std::unique_ptr<QWidget>(Fixture&)>;
 
 template <class Form, class... Args>
