@@ -53,6 +53,11 @@ inline void Type(QLineEdit* box, const QString& text) {
   if (box->text() != text) box->setText(text);
 }
 
+// A menu entry chosen, a box typed into, an entry picked, by object name.
+inline void Menu(QWidget* screen, const char* action) { Find<QAction>(screen, action)->trigger(); }
+inline void Set(QWidget* screen, const char* box, const QString& text) { Type(Find<QLineEdit>(screen, box), text); }
+inline void Pick(QWidget* screen, const char* box, const QString& entry) { Choose(Find<QComboBox>(screen, box), entry); }
+
 inline void PickLine(QWidget* screen, const char* list, int row) { Find<QListWidget>(screen, list)->setCurrentRow(row); }
 
 // A click on a cell of a grid, as the user makes it.
@@ -95,7 +100,7 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inside) {
 
 // In a picker that is open: the search text, Find, and the closing button.
 inline void SearchAndClose(QWidget* picker, const QString& text, const char* closeButton) {
-  Type(Find<QLineEdit>(picker, "txtSrch"), text);
+  Set(picker, "txtSrch", text);
   Click(picker, "cmdSrch");
   Click(picker, closeButton);
 }

@@ -20,12 +20,13 @@
 #include "ui/frmMatLib.h"
 
 using kelca::kFloor;
-using kelca::testing::Choose;
 using kelca::testing::Click;
 using kelca::testing::Find;
 using kelca::testing::Lines;
+using kelca::testing::Menu;
+using kelca::testing::Pick;
 using kelca::testing::PickLine;
-using kelca::testing::Type;
+using kelca::testing::Set;
 using kelca::testing::WhenModalOpens;
 
 namespace {
@@ -54,11 +55,11 @@ class TestBuildingForms : public QObject {
     Fixture f;
     frmGroupComp screen(*f.ws, f.prompts);
     screen.show();
-    Choose(Find<QComboBox>(&screen, "cboCompType"), "Envelope");
+    Pick(&screen, "cboCompType", "Envelope");
     Click(&screen, "cmdAddElm");
     Click(&screen, "cmdSaveElm");
     QCOMPARE(f.prompts.Messages(), std::vector<std::string>{"Element Type or Name missing!!"});
-    Type(Find<QLineEdit>(&screen, "txtElmName"), "Wall");
+    Set(&screen, "txtElmName", "Wall");
     auto* grid = Find<QTableWidget>(&screen, "msgElm");
     WhenModalOpens([](QWidget* picker) { kelca::testing::SearchAndClose(picker, "listed materials", "cmdOK"); });
     Click(&screen, "cmdElmType");
@@ -72,7 +73,7 @@ class TestBuildingForms : public QObject {
     kelca::testing::ClickCell(&screen, "msgElm", 0, 2);
     QCOMPARE(grid->item(0, 2)->text() + " " + Find<QLabel>(&screen, "lblEditmsgCell")->text(),
              QString(">_ Click Enter when finished"));
-    Type(Find<QLineEdit>(&screen, "txtmsgCell"), "120");
+    Set(&screen, "txtmsgCell", "120");
     Click(&screen, "cmdEnter");
     f.prompts.QueueFile(f.tmp.File("WALL.FLE"));
     Click(&screen, "cmdSaveElm");
@@ -82,7 +83,7 @@ class TestBuildingForms : public QObject {
     Click(&screen, "Option2");
     QVERIFY(!f.ws->Selection.Flr.ElmSel[0][0][0]);
     f.prompts.QueueAnswer(kelca::Answer::No);  // the component unsaved
-    Find<QAction>(&screen, "mnuDirRet")->trigger();
+    Menu(&screen, "mnuDirRet");
     QVERIFY(!screen.isVisible());
   }
 
@@ -99,7 +100,7 @@ class TestBuildingForms : public QObject {
         return;
       }
       const bool thickness = !Find<QPushButton>(modal, "cmdSel")->isVisible();
-      Type(Find<QLineEdit>(modal, "txtMatProp"), thickness ? "0.2" : "3");
+      Set(modal, "txtMatProp", thickness ? "0.2" : "3");
       WhenModalOpens(answer);
       Click(modal, "cmdReturn");
     };
@@ -121,7 +122,7 @@ class TestBuildingForms : public QObject {
     QCOMPARE(kelca::testing::Entries(Find<QComboBox>(s, "cboMNoInElm")), QStringList({"1", "2", "3"}));
     QCOMPARE(Find<QLabel>(s, "lblMatD")->text() + " " + Find<QLineEdit>(s, "txtUCostD")->text(),
              QString("Concrete C35/45 1400"));
-    Type(Find<QLineEdit>(s, "txtLifeU"), "60");
+    Set(s, "txtLifeU", "60");
     WhenModalOpens([](QWidget* picker) { kelca::testing::SearchAndClose(picker, "C45/55", "cmdClose"); });
     Click(s, "cmdSelMat");
     QCOMPARE(Find<QLabel>(s, "lblMatU")->text(), QString("Concrete C45/55"));
@@ -139,20 +140,20 @@ class TestBuildingForms : public QObject {
     QVERIFY(!Find<QPushButton>(&building, "cmdEditFloor")->isEnabled());
     WhenModalOpens([&f](QWidget* group) {
       QVERIFY(!Find<QRadioButton>(group, "Option1")->isEnabled());
-      Type(Find<QLineEdit>(group, "txtGroupName"), "Typical");
+      Set(group, "txtGroupName", "Typical");
       WhenModalOpens([&f](QWidget* component) {
-        Type(Find<QLineEdit>(component, "txtCompName"), "Frame");
-        Choose(Find<QComboBox>(component, "cboCompType"), "Frame");
-        Type(Find<QLineEdit>(component, "txtCompNo"), "4");
+        Set(component, "txtCompName", "Frame");
+        Pick(component, "cboCompType", "Frame");
+        Set(component, "txtCompNo", "4");
         f.prompts.QueueFile(f.tmp.File("Frame.FLC"));
-        Find<QAction>(component, "mnuFSComp")->trigger();
-        Find<QAction>(component, "mnuDirRet")->trigger();
+        Menu(component, "mnuFSComp");
+        Menu(component, "mnuDirRet");
       });
       Click(group, "cmdAddGrpComp");
       QCOMPARE(Lines(Find<QListWidget>(group, "lstGrpComp")) + Lines(Find<QListWidget>(group, "lstGrpType")) +
                    Lines(Find<QListWidget>(group, "lstGrpCNo")),
                QStringList({"Frame", "Frame", "4"}));
-      Type(Find<QLineEdit>(group, "txtGroupNo"), "3");
+      Set(group, "txtGroupNo", "3");
       f.prompts.QueueFile(f.tmp.File("TYP.FLR"));
       Click(group, "cmdSaveGroup");
       QCOMPARE(Find<QLineEdit>(group, "txtGrpFileName")->text(), QString("TYP.FLR"));
@@ -181,7 +182,7 @@ class TestBuildingForms : public QObject {
     QCOMPARE(Find<QListWidget>(&building, "lstFloorName")->count(), 0);
     Click(&building, "chkSer");
     QCOMPARE(f.ws->Selection.SerSkip, 1);
-    Type(Find<QLineEdit>(&building, "txtCFA"), "1250.5 sqm");
+    Set(&building, "txtCFA", "1250.5 sqm");
     Click(&building, "cmdReturn");
     QVERIFY(!building.isVisible());
     QCOMPARE(f.ws->Project.CFA, 1250.5f);
@@ -194,7 +195,7 @@ class TestBuildingForms : public QObject {
     auto* list = Find<QListWidget>(&picker, "lstMatData");
     QCOMPARE(list->count(), 1 + 81 + 1 + 36);
     QCOMPARE(list->item(82)->text(), QString("36 Services Materials in Library"));
-    Type(Find<QLineEdit>(&picker, "txtSrch"), "CONCRETE C3");
+    Set(&picker, "txtSrch", "CONCRETE C3");
     Click(&picker, "cmdSrch");
     Click(&picker, "cmdNX");
     QCOMPARE(list->currentRow(), 4);
@@ -207,7 +208,7 @@ class TestBuildingForms : public QObject {
     thickness.show();
     QCOMPARE(Find<QLabel>(&thickness, "lblElmNam")->text(), QString("Input Thickness of Element: Wall"));
     QVERIFY(!Find<QWidget>(&thickness, "txtProp_0")->isVisible());
-    Type(Find<QLineEdit>(&thickness, "txtMatProp"), "0.25 m");
+    Set(&thickness, "txtMatProp", "0.25 m");
     Click(&thickness, "cmdReturn");
     QCOMPARE(thickness.Picked().PickedThickness, 0.25f);
     frmInpMatData material(f.ws->Materials, kelca::MatDataMode::Material, "Wall");

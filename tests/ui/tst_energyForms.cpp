@@ -21,19 +21,18 @@
 
 using kelca::Answer;
 using kelca::ConstructionScreenMode;
-using kelca::testing::Choose;
 using kelca::testing::Click;
 using kelca::testing::Entries;
 using kelca::testing::Find;
 using kelca::testing::FindAt;
 using kelca::testing::Lines;
+using kelca::testing::Menu;
+using kelca::testing::Pick;
+using kelca::testing::Set;
 using kelca::testing::Type;
 using kelca::testing::WhenModalOpens;
 
 namespace {
-void Menu(QWidget* screen, const char* name) { Find<QAction>(screen, name)->trigger(); }
-void Set(QWidget* screen, const char* box, const QString& text) { Type(Find<QLineEdit>(screen, box), text); }
-void Pick(QWidget* screen, const char* box, const QString& entry) { Choose(Find<QComboBox>(screen, box), entry); }
 
 struct Constructions : kelca::testing::ScreenFixture {
   Constructions() {

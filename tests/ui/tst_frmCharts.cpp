@@ -15,6 +15,7 @@
 using kelca::testing::Choose;
 using kelca::testing::Find;
 using kelca::testing::FindAt;
+using kelca::testing::Pick;
 
 namespace {
 struct Fixture : kelca::testing::ScreenFixture {
@@ -100,7 +101,7 @@ class TestFrmCharts : public QObject {
       f.Click(i == 0 ? "chkBC" : i == 1 ? "chkAlt" : "chkCur");
       Choose(FindAt<QComboBox>(f.screen.get(), "cboStage", i), "As Built");
     }
-    Choose(Find<QComboBox>(f.screen.get(), "cboLCIAStg"), "Characterised");
+    Pick(f.screen.get(), "cboLCIAStg", "Characterised");
     f.Click("cmdOK");
     QVERIFY(f.screen->Model().Drawn);
     const QFont font = Find<QWidget>(f.screen.get(), "PicChart")->font();

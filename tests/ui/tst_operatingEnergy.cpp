@@ -11,6 +11,7 @@
 
 using kelca::testing::Find;
 using kelca::testing::FindAt;
+using kelca::testing::Menu;
 using kelca::testing::WhenModalOpens;
 
 namespace {
@@ -42,7 +43,7 @@ class TestOperatingEnergy : public QObject {
     QStringList opened;
     WhenModalOpens([&opened](QWidget* calculation) {
       opened << calculation->objectName();
-      Find<QAction>(calculation, "mnuMLift")->trigger();
+      Menu(calculation, "mnuMLift");
       kelca::testing::Click(calculation, "cmdGO");
       WhenModalOpens([&opened](QWidget* confirmation) {
         opened << confirmation->objectName();
